@@ -1,0 +1,89 @@
+#include "atomic_file.h"
+
+#include <cerrno>
+#include <cstring>
+#include <random>
+#include <system_error>
+
+#include "io_error.h"
+
+namespace kavinor {
+namespace {
+
+constexpr std::size_t kBufferSize = 1 << 20;
+
+std::string randomSuffix() {
+    std::random_device device;
+    static const char kHex[] = "0123456789abcdef";
+    std::string suffix;
+    for (int i = 0; i < 12; ++i) suffix += kHex[device() % 16];
+    return suffix;
+}
+
+}  // namespace
+
+AtomicFile::AtomicFile(std::filesystem::path target, std::string displayName)
+    : target_(std::move(target)), displayName_(std::move(displayName)) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(target_, ec)) {
+        throw IoError("cannot write " + displayName_ + ": it is a directory");
+    }
+    const std::string base = "." + target_.filename().string() + ".";
+    // "x" refuses an existing name, so a temporary file never replaces anything.
+    for (int attempt = 0; attempt < 16 && file_ == nullptr; ++attempt) {
+        temp_ = target_.parent_path() / (base + randomSuffix() + ".tmp");
+        file_ = std::fopen(temp_.string().c_str(), "wbx");
+        if (file_ == nullptr && errno != EEXIST) break;
+    }
+    if (file_ == nullptr) {
+        throw IoError("cannot write " + displayName_ + ": " + std::strerror(errno));
+    }
+    buffer_.resize(kBufferSize);
+}
+
+AtomicFile::~AtomicFile() {
+    if (committed_) return;
+    closeFile();
+    std::error_code ignored;
+    std::filesystem::remove(temp_, ignored);
+}
+
+void AtomicFile::write(const char* data, std::size_t size) {
+    if (size > buffer_.size() - used_) {
+        flushBuffer();
+        if (size > buffer_.size()) {
+            if (std::fwrite(data, 1, size, file_) != size) fail("cannot write");
+            return;
+        }
+    }
+    std::memcpy(buffer_.data() + used_, data, size);
+    used_ += size;
+}
+
+void AtomicFile::commit() {
+    flushBuffer();
+    const bool closed = std::fclose(file_) == 0;
+    file_ = nullptr;
+    if (!closed) fail("cannot write");
+    std::error_code ec;
+    std::filesystem::rename(temp_, target_, ec);
+    if (ec) throw IoError("cannot write " + displayName_ + ": " + ec.message());
+    committed_ = true;
+}
+
+void AtomicFile::flushBuffer() {
+    if (used_ != 0 && std::fwrite(buffer_.data(), 1, used_, file_) != used_) fail("cannot write");
+    used_ = 0;
+}
+
+void AtomicFile::closeFile() {
+    if (file_ != nullptr) std::fclose(file_);
+    file_ = nullptr;
+}
+
+void AtomicFile::fail(const std::string& what) {
+    const int error = errno;
+    throw IoError(what + " " + displayName_ + ": " + std::strerror(error));
+}
+
+}  // namespace kavinor

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "byte_stream.h"
+
+namespace kavinor {
+
+// An output file that appears under its name only when complete: bytes go to a temporary
+// file beside the target, and commit() renames it over the target. Destroyed without
+// commit(), it removes the temporary file, so a failed run leaves the target as it was.
+class AtomicFile final : public ByteSink {
+public:
+    AtomicFile(std::filesystem::path target, std::string displayName);
+    ~AtomicFile() override;
+    AtomicFile(const AtomicFile&) = delete;
+    AtomicFile& operator=(const AtomicFile&) = delete;
+
+    using ByteSink::write;
+    void write(const char* data, std::size_t size) override;
+    void commit();
+
+private:
+    void flushBuffer();
+    void closeFile();
+    [[noreturn]] void fail(const std::string& what);
+
+    std::filesystem::path target_;
+    std::filesystem::path temp_;
+    std::string displayName_;
+    std::FILE* file_ = nullptr;
+    std::vector<char> buffer_;
+    std::size_t used_ = 0;
+    bool committed_ = false;
+};
+
+}  // namespace kavinor

@@ -1,0 +1,15 @@
+#include "byte_stream.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace kavinor {
+
+std::size_t MemorySource::read(char* buffer, std::size_t size) {
+    const std::size_t n = std::min(size, data_.size());
+    if (n != 0) std::memcpy(buffer, data_.data(), n);
+    data_.remove_prefix(n);
+    return n;
+}
+
+}  // namespace kavinor

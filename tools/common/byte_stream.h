@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace kavinor {
+
+// Where bytes come from: a file or, in tests and fuzzing, memory.
+class ByteSource {
+public:
+    virtual ~ByteSource() = default;
+    // Reads up to `size` bytes into `buffer`; returns how many, 0 only at the end.
+    virtual std::size_t read(char* buffer, std::size_t size) = 0;
+};
+
+// Where bytes go.
+class ByteSink {
+public:
+    virtual ~ByteSink() = default;
+    virtual void write(const char* data, std::size_t size) = 0;
+    void write(std::string_view text) { write(text.data(), text.size()); }
+};
+
+class MemorySource final : public ByteSource {
+public:
+    explicit MemorySource(std::string_view data) : data_(data) {}
+    std::size_t read(char* buffer, std::size_t size) override;
+
+private:
+    std::string_view data_;
+};
+
+class StringSink final : public ByteSink {
+public:
+    using ByteSink::write;
+    void write(const char* data, std::size_t size) override { bytes.append(data, size); }
+    std::string bytes;
+};
+
+}  // namespace kavinor

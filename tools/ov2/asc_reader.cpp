@@ -1,0 +1,167 @@
+#include "asc_reader.h"
+
+#include <cstring>
+
+#include "format_error.h"
+
+namespace kavinor::ov2 {
+namespace {
+
+constexpr char kCtrlZ = 0x1A;
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+AscReader::AscReader(std::span<char> text, std::string displayName)
+    : text_(text.data()), size_(text.size()), displayName_(std::move(displayName)) {}
+
+void AscReader::fail(std::size_t at, const std::string& what) const {
+    throw FormatError(displayName_ + ":" + std::to_string(line_) + ":" +
+                      std::to_string(at - lineStart_ + 1) + ": " + what);
+}
+
+void AscReader::skipBlanks() {
+    while (pos_ < size_ && (text_[pos_] == ' ' || text_[pos_] == '\t' || text_[pos_] == kCtrlZ)) {
+        ++pos_;
+    }
+}
+
+bool AscReader::atLineEnd() const {
+    return pos_ == size_ || text_[pos_] == '\n' || text_[pos_] == '\r';
+}
+
+bool AscReader::next(PoiView& poi) {
+    for (;;) {
+        skipBlanks();
+        if (pos_ == size_) return false;
+        const char c = text_[pos_];
+        if (c == '\n' || c == '\r') {
+            pos_ += (c == '\r' && pos_ + 1 < size_ && text_[pos_ + 1] == '\n') ? 2 : 1;
+            ++line_;
+            lineStart_ = pos_;
+        } else if (size_ - pos_ >= 3 && std::memcmp(text_ + pos_, "\xEF\xBB\xBF", 3) == 0) {
+            pos_ += 3;
+        } else if (c == '\0') {
+            fail(pos_, "a NUL byte in the text");
+        } else if (c == ';') {
+            while (!atLineEnd()) {
+                if (text_[pos_] == '\0') fail(pos_, "a NUL byte in a comment");
+                ++pos_;
+            }
+        } else {
+            break;
+        }
+    }
+
+    recordOffset_ = pos_;
+    poi.lon = coordinate("a longitude", 180);
+    expectComma("the longitude");
+    poi.lat = coordinate("a latitude", 90);
+    expectComma("the latitude");
+    poi.name = quoted("a name in double quotes");
+    skipBlanks();
+    poi.extended = pos_ < size_ && text_[pos_] == ',';
+    if (poi.extended) {
+        expectComma("the name");
+        poi.id = quoted("an id in double quotes");
+        expectComma("the id");
+        poi.extra = quoted("extra data in double quotes");
+        skipBlanks();
+    } else {
+        poi.id = {};
+        poi.extra = {};
+    }
+    // What follows on the line is read as the start of a new line: the next part of a joined
+    // text may begin right after the closing quote, with its byte-order mark.
+    return true;
+}
+
+void AscReader::expectComma(const char* after) {
+    skipBlanks();
+    if (pos_ == size_ || text_[pos_] != ',') {
+        fail(pos_, std::string("expected a comma after ") + after);
+    }
+    ++pos_;
+    skipBlanks();
+}
+
+// Decimal text to units of 1/100 000 degree, rounded half away from zero on the digits
+// themselves, so no binary floating point ever touches a coordinate.
+std::int32_t AscReader::coordinate(const char* what, std::int32_t limitDegrees) {
+    const std::size_t start = pos_;
+    bool negative = false;
+    if (pos_ < size_ && (text_[pos_] == '-' || text_[pos_] == '+')) {
+        negative = text_[pos_] == '-';
+        ++pos_;
+    }
+    if (pos_ == size_ || !isDigit(text_[pos_])) fail(start, std::string("expected ") + what);
+
+    std::int64_t degrees = 0;
+    while (pos_ < size_ && isDigit(text_[pos_])) {
+        // Past the limit the exact value no longer matters, only that it is too large.
+        if (degrees <= limitDegrees) degrees = degrees * 10 + (text_[pos_] - '0');
+        ++pos_;
+    }
+    std::int64_t fraction = 0;
+    int fractionDigits = 0;
+    bool roundUp = false;
+    bool beyondUnits = false;  // any non-zero digit past the fifth decimal
+    if (pos_ < size_ && text_[pos_] == '.') {
+        ++pos_;
+        if (pos_ == size_ || !isDigit(text_[pos_])) {
+            fail(pos_, "expected a digit after the decimal point");
+        }
+        while (pos_ < size_ && isDigit(text_[pos_])) {
+            const int digit = text_[pos_] - '0';
+            if (fractionDigits < 5) {
+                fraction = fraction * 10 + digit;
+            } else {
+                if (fractionDigits == 5) roundUp = digit >= 5;
+                beyondUnits = beyondUnits || digit != 0;
+            }
+            ++fractionDigits;
+            ++pos_;
+        }
+    }
+    if (pos_ < size_ && (text_[pos_] == 'e' || text_[pos_] == 'E')) {
+        fail(pos_, "exponents are not allowed in coordinates");
+    }
+    for (int i = fractionDigits; i < 5; ++i) fraction *= 10;
+
+    const std::int64_t limit = std::int64_t{limitDegrees} * kUnitsPerDegree;
+    const std::int64_t truncated = degrees * kUnitsPerDegree + fraction;
+    if (truncated > limit || (truncated == limit && beyondUnits)) {
+        fail(start, std::string(what).substr(std::strlen("a ")) + " " +
+                        std::string(text_ + start, pos_ - start) + " lies outside -" +
+                        std::to_string(limitDegrees) + " to " + std::to_string(limitDegrees));
+    }
+    const std::int64_t units = truncated + (roundUp ? 1 : 0);
+    return static_cast<std::int32_t>(negative ? -units : units);
+}
+
+std::string_view AscReader::quoted(const char* what) {
+    if (pos_ == size_ || text_[pos_] != '"') fail(pos_, std::string("expected ") + what);
+    const std::size_t open = pos_++;
+    const std::size_t begin = pos_;
+    std::size_t out = pos_;  // where unescaped bytes go; trails pos_ once a "" was seen
+    for (;;) {
+        if (pos_ == size_) fail(open, "the string has no closing quote");
+        const char c = text_[pos_];
+        if (c == '"') {
+            if (pos_ + 1 < size_ && text_[pos_ + 1] == '"') {
+                text_[out++] = '"';
+                pos_ += 2;
+                continue;
+            }
+            ++pos_;
+            return {text_ + begin, out - begin};
+        }
+        if (c == '\n' || c == '\r') fail(open, "the string has no closing quote on its line");
+        if (c == '\0') fail(pos_, "a NUL byte in a string");
+        text_[out++] = c;
+        ++pos_;
+    }
+}
+
+}  // namespace kavinor::ov2

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+
+#include "poi.h"
+
+namespace kavinor::ov2 {
+
+// Reads the POI records of an .asc text in order. Text joined from several files reads as
+// well as each part: a UTF-8 byte-order mark at the start of a line and a Ctrl-Z outside
+// quotes are ignored, and a record may follow the closing quote of the one before.
+// Strings are unescaped ("" to ") in place, so the text buffer is changed and the views of
+// a PoiView point into it. Throws FormatError naming file, line and column (in bytes).
+class AscReader {
+public:
+    AscReader(std::span<char> text, std::string displayName);
+
+    // Fills `poi` with the next record; false at the end of the text.
+    bool next(PoiView& poi);
+
+    // Offset in the text where the last record returned by next() begins.
+    std::size_t recordOffset() const { return recordOffset_; }
+
+private:
+    [[noreturn]] void fail(std::size_t at, const std::string& what) const;
+    void skipBlanks();
+    bool atLineEnd() const;
+    void expectComma(const char* after);
+    std::int32_t coordinate(const char* what, std::int32_t limitDegrees);
+    std::string_view quoted(const char* what);
+
+    char* text_;
+    std::size_t size_;
+    std::string displayName_;
+    std::size_t pos_ = 0;
+    std::size_t line_ = 1;
+    std::size_t lineStart_ = 0;
+    std::size_t recordOffset_ = 0;
+};
+
+}  // namespace kavinor::ov2
