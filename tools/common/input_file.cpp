@@ -29,7 +29,9 @@ InputFile::InputFile(const std::filesystem::path& path, std::string displayName)
     }
 }
 
-InputFile::~InputFile() { std::fclose(file_); }
+InputFile::~InputFile() {
+    std::fclose(file_);
+}
 
 std::size_t InputFile::read(char* buffer, std::size_t size) {
     const std::size_t n = std::fread(buffer, 1, size, file_);

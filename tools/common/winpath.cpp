@@ -8,7 +8,9 @@
 namespace kavinor::winpath {
 namespace {
 
-bool isSeparator(char c) { return c == '\\' || c == '/'; }
+bool isSeparator(char c) {
+    return c == '\\' || c == '/';
+}
 
 // Case-folds one character at `i`, advancing `i`; multi-byte UTF-8 letters of the Latin-1
 // block fold to their lower-case code point, everything else to its own byte.

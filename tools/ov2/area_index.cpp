@@ -36,7 +36,8 @@ public:
             return index;
         }
         const Area& area = areas_[index];
-        const bool byLon = std::int64_t{area.east} - area.west >= std::int64_t{area.north} - area.south;
+        const bool byLon =
+            std::int64_t{area.east} - area.west >= std::int64_t{area.north} - area.south;
         const std::size_t middle = begin + (end - begin) / 2;
         std::nth_element(pois_.begin() + begin, pois_.begin() + middle, pois_.begin() + end,
                          byLon ? lonOrder : latOrder);
@@ -50,8 +51,8 @@ public:
 
     void write(std::size_t index, const char* strings, ByteSink& sink) const {
         const Area& area = areas_[index];
-        writeSkipper(sink, static_cast<std::int32_t>(area.bytes), area.east, area.north,
-                     area.west, area.south);
+        writeSkipper(sink, static_cast<std::int32_t>(area.bytes), area.east, area.north, area.west,
+                     area.south);
         if (area.low == 0) {
             for (std::size_t i = area.begin; i < area.end; ++i) {
                 const IndexedPoi& poi = pois_[i];
@@ -68,9 +69,13 @@ public:
 
 private:
     Area boundingArea(std::size_t begin, std::size_t end) const {
-        Area area{begin, end, std::numeric_limits<std::int32_t>::min(),
-                  std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max(),
-                  std::numeric_limits<std::int32_t>::max(), 0};
+        Area area{begin,
+                  end,
+                  std::numeric_limits<std::int32_t>::min(),
+                  std::numeric_limits<std::int32_t>::min(),
+                  std::numeric_limits<std::int32_t>::max(),
+                  std::numeric_limits<std::int32_t>::max(),
+                  0};
         for (std::size_t i = begin; i < end; ++i) {
             area.east = std::max(area.east, pois_[i].lon);
             area.north = std::max(area.north, pois_[i].lat);
@@ -100,7 +105,8 @@ void writeIndexedOv2(std::span<IndexedPoi> pois, const char* strings, ByteSink& 
     if (pois.empty()) return;
     IndexBuilder builder(pois);
     builder.build(0, pois.size());
-    if (builder.totalBytes() > static_cast<std::uint64_t>(std::numeric_limits<std::int32_t>::max())) {
+    if (builder.totalBytes() >
+        static_cast<std::uint64_t>(std::numeric_limits<std::int32_t>::max())) {
         throw FormatError("the POIs need more than the 2 GiB an .ov2 file can hold");
     }
     builder.write(0, strings, sink);

@@ -9,7 +9,9 @@ namespace {
 
 constexpr char kCtrlZ = 0x1A;
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 }  // namespace
 

@@ -1,0 +1,47 @@
+#pragma once
+
+// Hand-made .ov2 records for tests, built without the library's own writer so that the
+// writer and the reader are each checked against an independent encoding.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace kavinor::ov2::testing {
+
+inline std::string int32le(std::int32_t value) {
+    const auto bits = static_cast<std::uint32_t>(value);
+    return {static_cast<char>(bits & 0xFF), static_cast<char>((bits >> 8) & 0xFF),
+            static_cast<char>((bits >> 16) & 0xFF), static_cast<char>((bits >> 24) & 0xFF)};
+}
+
+inline std::string simplePoi(std::int32_t lon, std::int32_t lat, std::string_view name) {
+    return std::string(1, '\x02') + int32le(static_cast<std::int32_t>(14 + name.size())) +
+           int32le(lon) + int32le(lat) + std::string(name) + std::string(1, '\0');
+}
+
+inline std::string extendedPoi(std::int32_t lon, std::int32_t lat, std::string_view name,
+                               std::string_view id, std::string_view extra) {
+    const std::string strings =
+        std::string(name) + '\0' + std::string(id) + '\0' + std::string(extra) + '\0';
+    return std::string(1, '\x03') + int32le(static_cast<std::int32_t>(13 + strings.size())) +
+           int32le(lon) + int32le(lat) + strings;
+}
+
+inline std::string skipper(std::int32_t blockLength, std::int32_t east, std::int32_t north,
+                           std::int32_t west, std::int32_t south) {
+    return std::string(1, '\x01') + int32le(blockLength) + int32le(east) + int32le(north) +
+           int32le(west) + int32le(south);
+}
+
+// A skipper over `records`, with a rectangle that a reader does not check.
+inline std::string area(const std::string& records) {
+    return skipper(static_cast<std::int32_t>(21 + records.size()), 1, 1, 0, 0) + records;
+}
+
+inline std::string deletedRecord(std::int32_t length) {
+    return std::string(1, '\0') + int32le(length) +
+           std::string(static_cast<std::size_t>(length) - 5, 'x');
+}
+
+}  // namespace kavinor::ov2::testing
