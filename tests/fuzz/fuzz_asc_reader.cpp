@@ -13,9 +13,9 @@ using namespace kavinor::ov2;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
-    std::vector<testing::Poi> records;
+    std::vector<test::Poi> records;
     try {
-        records = testing::sorted(testing::readAsc(text));
+        records = test::sorted(test::readAsc(text));
     } catch (const FormatError&) {
         return 0;
     }
@@ -23,12 +23,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string scratch = text;
     StringSink ov2;
     makeFromAsc(std::span<char>(scratch.data(), scratch.size()), "fuzz.asc", ov2);
-    if (testing::sorted(testing::readOv2(ov2.bytes)) != records) __builtin_trap();
+    if (test::sorted(test::readOv2(ov2.bytes)) != records) __builtin_trap();
 
     MemorySource source(ov2.bytes);
     Ov2Reader reader(source, ov2.bytes.size(), "fuzz.ov2");
     StringSink dumped;
     dumpToAsc(reader, dumped);
-    if (testing::sorted(testing::readAsc(dumped.bytes)) != records) __builtin_trap();
+    if (test::sorted(test::readAsc(dumped.bytes)) != records) __builtin_trap();
     return 0;
 }

@@ -12,13 +12,13 @@ using namespace kavinor::ov2;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    std::vector<testing::Poi> pois;
+    std::vector<test::Poi> pois;
     try {
-        pois = testing::readOv2(bytes);
+        pois = test::readOv2(bytes);
     } catch (const FormatError&) {
         return 0;
     }
-    for (const testing::Poi& poi : pois) {
+    for (const test::Poi& poi : pois) {
         if (!inRange(poi.lon, poi.lat)) __builtin_trap();
     }
 
@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     StringSink remade;
     makeFromAsc(std::span<char>(text.bytes.data(), text.bytes.size()), "fuzz.asc", remade);
-    if (testing::sorted(testing::readOv2(remade.bytes)) != testing::sorted(pois)) {
+    if (test::sorted(test::readOv2(remade.bytes)) != test::sorted(pois)) {
         __builtin_trap();
     }
     return 0;

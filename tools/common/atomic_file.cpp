@@ -28,10 +28,10 @@ AtomicFile::AtomicFile(std::filesystem::path target, std::string displayName)
     if (std::filesystem::is_directory(target_, ec)) {
         throw IoError("cannot write " + displayName_ + ": it is a directory");
     }
-    const std::string base = "." + target_.filename().string() + ".";
-    // "x" refuses an existing name, so a temporary file never replaces anything.
+    // The temporary name does not grow with the target's, so any name the file system takes
+    // for the target can be written; "x" refuses an existing name, so it never replaces one.
     for (int attempt = 0; attempt < 16 && file_ == nullptr; ++attempt) {
-        temp_ = target_.parent_path() / (base + randomSuffix() + ".tmp");
+        temp_ = target_.parent_path() / (".kavinor-" + randomSuffix() + ".tmp");
         file_ = std::fopen(temp_.string().c_str(), "wbx");
         if (file_ == nullptr && errno != EEXIST) break;
     }

@@ -4,16 +4,14 @@
 #include "input_file.h"
 #include "ov2_reader.h"
 #include "tool_main.h"
-#include "winpath.h"
 
 int main(int argc, char** argv) {
     using namespace kavinor;
-    return runFileTool(argc, argv, "dumpov2", "INPUT.ov2 OUTPUT.asc",
-                       [](const char* input, const char* output) {
-                           InputFile source(winpath::resolve(input), input);
-                           ov2::Ov2Reader reader(source, source.size(), input);
-                           AtomicFile target(winpath::resolve(output), output);
-                           ov2::dumpToAsc(reader, target);
-                           target.commit();
-                       });
+    return runFileTool(argc, argv, "dumpov2", "INPUT.ov2 OUTPUT.asc", [](const ToolFiles& files) {
+        InputFile source(files.input, files.inputName);
+        ov2::Ov2Reader reader(source, source.size(), files.inputName);
+        AtomicFile target(files.output, files.outputName);
+        ov2::dumpToAsc(reader, target);
+        target.commit();
+    });
 }

@@ -3,15 +3,13 @@
 #include "convert.h"
 #include "input_file.h"
 #include "tool_main.h"
-#include "winpath.h"
 
 int main(int argc, char** argv) {
     using namespace kavinor;
-    return runFileTool(argc, argv, "makeov2", "INPUT.asc OUTPUT.ov2",
-                       [](const char* input, const char* output) {
-                           FileContents text = readWholeFile(winpath::resolve(input), input);
-                           AtomicFile target(winpath::resolve(output), output);
-                           ov2::makeFromAsc({text.data.get(), text.size}, input, target);
-                           target.commit();
-                       });
+    return runFileTool(argc, argv, "makeov2", "INPUT.asc OUTPUT.ov2", [](const ToolFiles& files) {
+        FileContents text = readWholeFile(files.input, files.inputName);
+        AtomicFile target(files.output, files.outputName);
+        ov2::makeFromAsc({text.data.get(), text.size}, files.inputName, target);
+        target.commit();
+    });
 }

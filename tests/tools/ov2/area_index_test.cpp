@@ -12,7 +12,8 @@
 namespace kavinor::ov2 {
 namespace {
 
-using testing::Poi;
+using test::int32At;
+using test::Poi;
 
 struct Input {
     std::string strings;
@@ -31,12 +32,6 @@ std::string written(Input input) {
     StringSink sink;
     writeIndexedOv2(input.pois, input.strings.data(), sink);
     return sink.bytes;
-}
-
-std::int32_t int32At(const std::string& bytes, std::size_t at) {
-    std::uint32_t value = 0;
-    for (int i = 3; i >= 0; --i) value = value << 8 | static_cast<unsigned char>(bytes[at + i]);
-    return static_cast<std::int32_t>(value);
 }
 
 // Walks one area block and checks what a device relies on: the block length covers exactly
@@ -86,7 +81,7 @@ TEST(AreaIndex, OneSkipperCoversTheFileAndEveryAreaBoundsItsPois) {
     EXPECT_EQ(check.walk(0, 0), bytes.size());
     EXPECT_LE(check.largestLeaf, kMaxPoisPerArea);
     EXPECT_GE(check.depth, 4);  // 1000 POIs need at least five levels of halving
-    EXPECT_EQ(testing::sorted(testing::readOv2(bytes)), testing::sorted(input.expected));
+    EXPECT_EQ(test::sorted(test::readOv2(bytes)), test::sorted(input.expected));
 }
 
 TEST(AreaIndex, SmallInputsGetOneAreaInInputOrderAndNoInputWritesNothing) {
@@ -100,7 +95,7 @@ TEST(AreaIndex, SmallInputsGetOneAreaInInputOrderAndNoInputWritesNothing) {
     EXPECT_EQ(int32At(bytes, 9), 5);   // north
     EXPECT_EQ(int32At(bytes, 13), 1);  // west
     EXPECT_EQ(int32At(bytes, 17), 1);  // south
-    EXPECT_EQ(testing::readOv2(bytes), input.expected);
+    EXPECT_EQ(test::readOv2(bytes), input.expected);
     EXPECT_EQ(written(Input{}), "");
 }
 
@@ -121,7 +116,7 @@ TEST(AreaIndex, PoisAtOnePlaceStillSplitAndKeepTheirInputOrder) {
     AreaCheck check{bytes};
     check.walk(0, 0);
     EXPECT_LE(check.largestLeaf, kMaxPoisPerArea);
-    EXPECT_EQ(testing::readOv2(bytes), input.expected);
+    EXPECT_EQ(test::readOv2(bytes), input.expected);
 }
 
 TEST(AreaIndex, TiesOnTheSplitAxisAreBrokenByInputOrder) {
@@ -131,12 +126,12 @@ TEST(AreaIndex, TiesOnTheSplitAxisAreBrokenByInputOrder) {
     for (int i = 0; i < 40; ++i) input.add(i % 4, 0, std::to_string(i));
     std::string west, east;
     for (int i = 0; i < 40; ++i) {
-        (i % 4 < 2 ? west : east) += testing::simplePoi(i % 4, 0, std::to_string(i));
+        (i % 4 < 2 ? west : east) += test::simplePoi(i % 4, 0, std::to_string(i));
     }
-    const std::string westArea = testing::skipper(21 + west.size(), 1, 0, 0, 0) + west;
-    const std::string eastArea = testing::skipper(21 + east.size(), 3, 0, 2, 0) + east;
+    const std::string westArea = test::skipper(21 + west.size(), 1, 0, 0, 0) + west;
+    const std::string eastArea = test::skipper(21 + east.size(), 3, 0, 2, 0) + east;
     const std::string expected =
-        testing::skipper(21 + westArea.size() + eastArea.size(), 3, 0, 0, 0) + westArea + eastArea;
+        test::skipper(21 + westArea.size() + eastArea.size(), 3, 0, 0, 0) + westArea + eastArea;
     EXPECT_EQ(written(input), expected);
 }
 

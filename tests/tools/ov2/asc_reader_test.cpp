@@ -8,8 +8,8 @@
 namespace kavinor::ov2 {
 namespace {
 
-using testing::Poi;
-using testing::readAsc;
+using test::Poi;
+using test::readAsc;
 
 std::string errorOf(const std::string& text) {
     try {

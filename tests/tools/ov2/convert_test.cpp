@@ -9,7 +9,7 @@
 namespace kavinor::ov2 {
 namespace {
 
-using testing::Poi;
+using test::Poi;
 
 std::string dump(const std::string& ov2) {
     MemorySource source(ov2);
@@ -27,8 +27,8 @@ std::string make(std::string asc) {
 
 TEST(Convert, DumpWritesOneCrLfLinePerPoiInFileOrder) {
     const std::string ov2 =
-        testing::area(testing::simplePoi(-12776, 5150735, "London") + testing::deletedRecord(6)) +
-        testing::extendedPoi(1340495, 5252000, "Berlin", "b\"1", "");
+        test::area(test::simplePoi(-12776, 5150735, "London") + test::deletedRecord(6)) +
+        test::extendedPoi(1340495, 5252000, "Berlin", "b\"1", "");
     EXPECT_EQ(dump(ov2),
               "-0.12776,51.50735,\"London\"\r\n"
               "13.40495,52.52000,\"Berlin\",\"b\"\"1\",\"\"\r\n");
@@ -46,7 +46,7 @@ TEST(Convert, TextRoundTripKeepsEveryRecordExactly) {
     asc += "\x1A";
     const std::string ov2 = make(asc);
     const std::string text = dump(ov2);
-    EXPECT_EQ(testing::sorted(testing::readAsc(text)), testing::sorted(testing::readAsc(asc)));
+    EXPECT_EQ(test::sorted(test::readAsc(text)), test::sorted(test::readAsc(asc)));
     // Dumping and making again changes nothing: the index depends only on the POIs' order.
     EXPECT_EQ(dump(make(text)), text);
 }
@@ -55,17 +55,16 @@ TEST(Convert, BinaryRoundTripKeepsEveryPoiOfAForeignLayout) {
     // A file laid out differently from ours: deleted records, nested areas with loose
     // rectangles, POIs outside any area.
     const std::string ov2 =
-        testing::simplePoi(1, 1, "erst") +
-        testing::area(testing::deletedRecord(20) +
-                      testing::area(testing::extendedPoi(-18000000, 9000000, "x", "", "\xFF")) +
-                      testing::simplePoi(18000000, -9000000, "\"quoted\"")) +
-        testing::simplePoi(0, 0, "");
-    EXPECT_EQ(testing::sorted(testing::readOv2(make(dump(ov2)))),
-              testing::sorted(testing::readOv2(ov2)));
+        test::simplePoi(1, 1, "erst") +
+        test::area(test::deletedRecord(20) +
+                   test::area(test::extendedPoi(-18000000, 9000000, "x", "", "\xFF")) +
+                   test::simplePoi(18000000, -9000000, "\"quoted\"")) +
+        test::simplePoi(0, 0, "");
+    EXPECT_EQ(test::sorted(test::readOv2(make(dump(ov2)))), test::sorted(test::readOv2(ov2)));
 }
 
 TEST(Convert, ANameWithALineBreakCannotBeDumpedAndSaysWhere) {
-    const std::string ov2 = testing::simplePoi(1, 1, "ok") + testing::simplePoi(2, 2, "a\r\nb");
+    const std::string ov2 = test::simplePoi(1, 1, "ok") + test::simplePoi(2, 2, "a\r\nb");
     try {
         dump(ov2);
         FAIL() << "no error";

@@ -9,14 +9,14 @@
 namespace kavinor::ov2 {
 namespace {
 
-using testing::area;
-using testing::deletedRecord;
-using testing::extendedPoi;
-using testing::int32le;
-using testing::Poi;
-using testing::readOv2;
-using testing::simplePoi;
-using testing::skipper;
+using test::area;
+using test::deletedRecord;
+using test::extendedPoi;
+using test::int32le;
+using test::Poi;
+using test::readOv2;
+using test::simplePoi;
+using test::skipper;
 
 // The message of the FormatError that reading `bytes` throws, or "" when it reads cleanly.
 std::string errorOf(const std::string& bytes) {

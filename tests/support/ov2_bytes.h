@@ -1,13 +1,13 @@
 #pragma once
 
 // Hand-made .ov2 records for tests, built without the library's own writer so that the
-// writer and the reader are each checked against an independent encoding.
+// writer and the readers are each checked against an independent encoding.
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 
-namespace kavinor::ov2::testing {
+namespace kavinor::test {
 
 inline std::string int32le(std::int32_t value) {
     const auto bits = static_cast<std::uint32_t>(value);
@@ -15,11 +15,21 @@ inline std::string int32le(std::int32_t value) {
             static_cast<char>((bits >> 16) & 0xFF), static_cast<char>((bits >> 24) & 0xFF)};
 }
 
+inline std::int32_t int32At(std::string_view bytes, std::size_t offset) {
+    std::uint32_t value = 0;
+    for (int i = 3; i >= 0; --i) {
+        value = value << 8 | static_cast<unsigned char>(bytes.at(offset + i));
+    }
+    return static_cast<std::int32_t>(value);
+}
+
+// Type 2: length, lon, lat, name, NUL.
 inline std::string simplePoi(std::int32_t lon, std::int32_t lat, std::string_view name) {
     return std::string(1, '\x02') + int32le(static_cast<std::int32_t>(14 + name.size())) +
            int32le(lon) + int32le(lat) + std::string(name) + std::string(1, '\0');
 }
 
+// Type 3: length, lon, lat, name NUL, id NUL, extra NUL.
 inline std::string extendedPoi(std::int32_t lon, std::int32_t lat, std::string_view name,
                                std::string_view id, std::string_view extra) {
     const std::string strings =
@@ -28,6 +38,7 @@ inline std::string extendedPoi(std::int32_t lon, std::int32_t lat, std::string_v
            int32le(lon) + int32le(lat) + strings;
 }
 
+// Type 1: block length, east, north, west, south.
 inline std::string skipper(std::int32_t blockLength, std::int32_t east, std::int32_t north,
                            std::int32_t west, std::int32_t south) {
     return std::string(1, '\x01') + int32le(blockLength) + int32le(east) + int32le(north) +
@@ -39,9 +50,10 @@ inline std::string area(const std::string& records) {
     return skipper(static_cast<std::int32_t>(21 + records.size()), 1, 1, 0, 0) + records;
 }
 
+// Type 0 of `length` bytes in all.
 inline std::string deletedRecord(std::int32_t length) {
     return std::string(1, '\0') + int32le(length) +
            std::string(static_cast<std::size_t>(length) - 5, 'x');
 }
 
-}  // namespace kavinor::ov2::testing
+}  // namespace kavinor::test

@@ -13,7 +13,7 @@
 #include "byte_stream.h"
 #include "ov2_reader.h"
 
-namespace kavinor::ov2::testing {
+namespace kavinor::test {
 
 struct Poi {
     std::int32_t lon;
@@ -26,7 +26,7 @@ struct Poi {
     auto operator<=>(const Poi&) const = default;
 };
 
-inline Poi copyOf(const PoiView& view) {
+inline Poi copyOf(const ov2::PoiView& view) {
     return {view.lon,
             view.lat,
             std::string(view.name),
@@ -37,17 +37,17 @@ inline Poi copyOf(const PoiView& view) {
 
 inline std::vector<Poi> readOv2(std::string_view bytes) {
     MemorySource source(bytes);
-    Ov2Reader reader(source, bytes.size(), "test.ov2");
+    ov2::Ov2Reader reader(source, bytes.size(), "test.ov2");
     std::vector<Poi> pois;
-    PoiView view;
+    ov2::PoiView view;
     while (reader.next(view)) pois.push_back(copyOf(view));
     return pois;
 }
 
 inline std::vector<Poi> readAsc(std::string text) {
-    AscReader reader(std::span<char>(text.data(), text.size()), "test.asc");
+    ov2::AscReader reader(std::span<char>(text.data(), text.size()), "test.asc");
     std::vector<Poi> pois;
-    PoiView view;
+    ov2::PoiView view;
     while (reader.next(view)) pois.push_back(copyOf(view));
     return pois;
 }
@@ -57,4 +57,4 @@ inline std::vector<Poi> sorted(std::vector<Poi> pois) {
     return pois;
 }
 
-}  // namespace kavinor::ov2::testing
+}  // namespace kavinor::test

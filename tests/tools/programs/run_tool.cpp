@@ -1,0 +1,47 @@
+#include "run_tool.h"
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <system_error>
+
+#include "test_files.h"
+
+namespace kavinor::test {
+
+ToolRun runTool(const std::string& program, const std::vector<std::string>& args,
+                const std::filesystem::path& workingDir, const std::filesystem::path& errorsFile) {
+    std::vector<std::string> strings{program};
+    strings.insert(strings.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (std::string& s : strings) argv.push_back(s.data());
+    argv.push_back(nullptr);
+    const std::string dir = workingDir.string();
+    const std::string errors = errorsFile.string();
+
+    const pid_t pid = fork();
+    if (pid < 0) throw std::system_error(errno, std::generic_category(), "fork");
+    if (pid == 0) {
+        // Only async-signal-safe calls between fork and exec.
+        const int err = open(errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+        const int null = open("/dev/null", O_RDWR | O_CLOEXEC);
+        if (err < 0 || null < 0 || chdir(dir.c_str()) != 0 || dup2(null, 0) < 0 ||
+            dup2(null, 1) < 0 || dup2(err, 2) < 0) {
+            _exit(126);
+        }
+        execv(program.c_str(), argv.data());
+        _exit(127);
+    }
+    int status = 0;
+    while (waitpid(pid, &status, 0) < 0) {
+        if (errno != EINTR) throw std::system_error(errno, std::generic_category(), "waitpid");
+    }
+    ToolRun run;
+    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
+    run.errors = readFile(errorsFile);
+    return run;
+}
+
+}  // namespace kavinor::test
