@@ -10,7 +10,7 @@
 namespace kavinor {
 namespace {
 
-constexpr std::size_t kBufferSize = 1 << 20;
+constexpr std::size_t kBufferSize = 256 * 1024;
 
 std::string randomSuffix() {
     std::random_device device;
@@ -38,7 +38,8 @@ AtomicFile::AtomicFile(std::filesystem::path target, std::string displayName)
     if (file_ == nullptr) {
         throw IoError("cannot write " + displayName_ + ": " + std::strerror(errno));
     }
-    buffer_.resize(kBufferSize);
+    // Left uninitialised: a small output touches only the pages it fills.
+    buffer_ = std::make_unique_for_overwrite<char[]>(kBufferSize);
 }
 
 AtomicFile::~AtomicFile() {
@@ -49,14 +50,14 @@ AtomicFile::~AtomicFile() {
 }
 
 void AtomicFile::write(const char* data, std::size_t size) {
-    if (size > buffer_.size() - used_) {
+    if (size > kBufferSize - used_) {
         flushBuffer();
-        if (size > buffer_.size()) {
+        if (size > kBufferSize) {
             if (std::fwrite(data, 1, size, file_) != size) fail("cannot write");
             return;
         }
     }
-    std::memcpy(buffer_.data() + used_, data, size);
+    std::memcpy(buffer_.get() + used_, data, size);
     used_ += size;
 }
 
@@ -72,7 +73,7 @@ void AtomicFile::commit() {
 }
 
 void AtomicFile::flushBuffer() {
-    if (used_ != 0 && std::fwrite(buffer_.data(), 1, used_, file_) != used_) fail("cannot write");
+    if (used_ != 0 && std::fwrite(buffer_.get(), 1, used_, file_) != used_) fail("cannot write");
     used_ = 0;
 }
 

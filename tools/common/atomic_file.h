@@ -2,8 +2,8 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <string>
-#include <vector>
 
 #include "byte_stream.h"
 
@@ -32,7 +32,7 @@ private:
     std::filesystem::path temp_;
     std::string displayName_;
     std::FILE* file_ = nullptr;
-    std::vector<char> buffer_;
+    std::unique_ptr<char[]> buffer_;
     std::size_t used_ = 0;
     bool committed_ = false;
 };

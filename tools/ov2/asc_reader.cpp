@@ -144,25 +144,30 @@ std::int32_t AscReader::coordinate(const char* what, std::int32_t limitDegrees) 
 
 std::string_view AscReader::quoted(const char* what) {
     if (pos_ == size_ || text_[pos_] != '"') fail(pos_, std::string("expected ") + what);
-    const std::size_t open = pos_++;
-    const std::size_t begin = pos_;
-    std::size_t out = pos_;  // where unescaped bytes go; trails pos_ once a "" was seen
+    const std::size_t open = pos_;
+    // Locals, not members: stores through a char pointer could alias members and would make
+    // the compiler reload them for every byte.
+    char* const text = text_;
+    const std::size_t size = size_;
+    const std::size_t begin = open + 1;
+    std::size_t in = begin;
+    std::size_t out = begin;  // where unescaped bytes go; trails `in` once a "" was seen
     for (;;) {
-        if (pos_ == size_) fail(open, "the string has no closing quote");
-        const char c = text_[pos_];
+        if (in == size) fail(open, "the string has no closing quote");
+        const char c = text[in];
         if (c == '"') {
-            if (pos_ + 1 < size_ && text_[pos_ + 1] == '"') {
-                text_[out++] = '"';
-                pos_ += 2;
+            if (in + 1 < size && text[in + 1] == '"') {
+                text[out++] = '"';
+                in += 2;
                 continue;
             }
-            ++pos_;
-            return {text_ + begin, out - begin};
+            pos_ = in + 1;
+            return {text + begin, out - begin};
         }
         if (c == '\n' || c == '\r') fail(open, "the string has no closing quote on its line");
-        if (c == '\0') fail(pos_, "a NUL byte in a string");
-        text_[out++] = c;
-        ++pos_;
+        if (c == '\0') fail(in, "a NUL byte in a string");
+        text[out++] = c;
+        ++in;
     }
 }
 

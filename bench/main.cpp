@@ -1,0 +1,131 @@
+// ov2bench TOOL_DIR: times dumpov2 and makeov2 of TOOL_DIR on a million made-up POIs, with
+// cat doing the same copies as the floor, and prints each figure beside its target.
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "data_set.h"
+#include "join_text.h"
+#include "measure.h"
+#include "process.h"
+#include "random.h"
+#include "report.h"
+#include "temp_dir.h"
+
+namespace {
+
+using kavinor::bench::Job;
+using kavinor::bench::Measurement;
+namespace fs = std::filesystem;
+
+constexpr int kFiles = 20;
+constexpr int kPoisPerFile = 50'000;
+constexpr int kRepetitions = 5;
+constexpr std::uint64_t kSeed = 20'240'601;
+
+constexpr double kDumpTargetSeconds = 0.25;
+constexpr double kMakeTargetSeconds = 0.4;
+constexpr double kMemoryTargetRatio = 3.0;
+
+std::vector<fs::path> partFiles(const fs::path& dir, const char* extension) {
+    std::vector<fs::path> files;
+    for (int i = 1; i <= kFiles; ++i) {
+        char name[32];
+        std::snprintf(name, sizeof name, "teil%02d%s", i, extension);
+        files.push_back(dir / name);
+    }
+    return files;
+}
+
+std::uint64_t totalInput(const std::vector<Job>& jobs) {
+    std::uint64_t total = 0;
+    for (const Job& job : jobs) total += job.inputBytes;
+    return total;
+}
+
+void run(const fs::path& toolDir) {
+    const kavinor::bench::TempDir dir("kavinor-bench");
+    const std::vector<fs::path> ov2Files = partFiles(dir.path(), ".ov2");
+    const std::vector<fs::path> ascFiles = partFiles(dir.path(), ".asc");
+    const std::vector<fs::path> copies = partFiles(dir.path(), ".kopie");
+    const fs::path joined = dir.path() / "komplett.txt";
+    const fs::path joinedOv2 = dir.path() / "komplett.ov2";
+    const fs::path joinedCopy = dir.path() / "komplett.kopie";
+
+    // A forked child makes the data: every tool is forked from this process and starts with a
+    // copy of its resident memory, which would count towards the tool's peak.
+    kavinor::bench::runForked(
+        [&] {
+            kavinor::bench::Random random(kSeed);
+            for (const fs::path& file : ov2Files) {
+                kavinor::bench::writeOv2File(file, kPoisPerFile, random);
+            }
+        },
+        "making the test data");
+
+    std::vector<Job> dumpJobs, catOv2Jobs;
+    for (int i = 0; i < kFiles; ++i) {
+        const std::uint64_t size = fs::file_size(ov2Files[i]);
+        dumpJobs.push_back(
+            {{(toolDir / "dumpov2").string(), ov2Files[i].string(), ascFiles[i].string()},
+             {},
+             ascFiles[i],
+             size});
+        catOv2Jobs.push_back({{"cat", ov2Files[i].string()}, copies[i], copies[i], size});
+    }
+    const Measurement dump = kavinor::bench::measure(dumpJobs, kRepetitions);
+    const Measurement catOv2 = kavinor::bench::measure(catOv2Jobs, kRepetitions);
+
+    kavinor::bench::joinAsCopy(ascFiles, joined);
+    const std::uint64_t joinedSize = fs::file_size(joined);
+    const Job makeJob{{(toolDir / "makeov2").string(), joined.string(), joinedOv2.string()},
+                      {},
+                      joinedOv2,
+                      joinedSize};
+    const Job catJoinedJob{{"cat", joined.string()}, joinedCopy, joinedCopy, joinedSize};
+    const Measurement make = kavinor::bench::measure({makeJob}, kRepetitions);
+    const Measurement catJoined = kavinor::bench::measure({catJoinedJob}, kRepetitions);
+
+    const double mib = 1024.0 * 1024.0;
+    std::printf("ov2bench: %d POIs in %d .ov2 files of %d; %d runs of each step on %u cores\n",
+                kFiles * kPoisPerFile, kFiles, kPoisPerFile, kRepetitions,
+                std::thread::hardware_concurrency());
+    std::printf(".ov2 files: %.1f MiB in all; joined text (komplett.txt): %.1f MiB\n\n",
+                totalInput(dumpJobs) / mib, joinedSize / mib);
+
+    using kavinor::bench::printMemory;
+    using kavinor::bench::printTime;
+    const std::string files = std::to_string(kFiles);
+    kavinor::bench::printTimeHeader();
+    printTime("a) dumpov2, " + files + " files one after another", dump, kDumpTargetSeconds);
+    printTime("d) floor: cat, " + files + " .ov2 files one after another", catOv2, {});
+    printTime("b) makeov2 of the joined text", make, kMakeTargetSeconds);
+    printTime("d) floor: cat of the joined text", catJoined, {});
+    std::printf("\n");
+    kavinor::bench::printMemoryHeader();
+    printMemory("c) dumpov2, largest of its " + std::to_string(kFiles * kRepetitions) + " runs",
+                dump, kMemoryTargetRatio);
+    printMemory("c) makeov2, largest of its " + std::to_string(kRepetitions) + " runs", make,
+                kMemoryTargetRatio);
+    printMemory("d) floor: cat of an .ov2 file, largest", catOv2, {});
+    printMemory("d) floor: cat of the joined text, largest", catJoined, {});
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: ov2bench TOOL_DIR\n");
+        return 2;
+    }
+    try {
+        run(argv[1]);
+        return 0;
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "ov2bench: %s\n", e.what());
+        return 1;
+    }
+}
