@@ -3,22 +3,14 @@
 #include <algorithm>
 
 #include "ov2_bytes.h"
+#include "poi_list.h"
 
 namespace kavinor::test {
 namespace {
 
-struct SamplePoi {
-    std::int32_t lon;
-    std::int32_t lat;
-    std::string name;
-    std::string id;
-    std::string extra;
-    bool extended;
-};
-
-SamplePoi samplePoi(std::size_t i) {
+Poi samplePoi(std::size_t i) {
     const auto n = static_cast<std::int64_t>(i);
-    SamplePoi poi;
+    Poi poi;
     poi.lon = static_cast<std::int32_t>((n * 7919 + 13) % 36'000'001 - 18'000'000);
     poi.lat = static_cast<std::int32_t>((n * 104'729 + 7) % 18'000'001 - 9'000'000);
     const std::string number = std::to_string(i);
@@ -60,7 +52,7 @@ std::string degrees(std::int32_t units) {
 std::string sampleAsc(std::size_t count) {
     std::string text;
     for (std::size_t i = 0; i < count; ++i) {
-        const SamplePoi poi = samplePoi(i);
+        const Poi poi = samplePoi(i);
         text += degrees(poi.lon) + "," + degrees(poi.lat) + "," + quoted(poi.name);
         if (poi.extended) text += "," + quoted(poi.id) + "," + quoted(poi.extra);
         text += "\r\n";
@@ -71,7 +63,7 @@ std::string sampleAsc(std::size_t count) {
 std::string sampleOv2(std::size_t count) {
     std::string bytes;
     for (std::size_t i = 0; i < count; ++i) {
-        const SamplePoi poi = samplePoi(i);
+        const Poi poi = samplePoi(i);
         bytes += poi.extended ? extendedPoi(poi.lon, poi.lat, poi.name, poi.id, poi.extra)
                               : simplePoi(poi.lon, poi.lat, poi.name);
     }
