@@ -34,9 +34,13 @@ void dumpToAsc(Ov2Reader& reader, ByteSink& sink) {
 }
 
 void makeFromAsc(std::span<char> text, const std::string& displayName, ByteSink& sink) {
-    // Nearly every record has a line of its own, so the line count sizes the list well.
+    // Nearly every record has a line of its own, so the line count sizes the list well; no
+    // record is shorter than 0,0,"" so a text of blank lines reserves no more than that allows.
+    constexpr std::size_t kShortestRecord = 6;
     std::vector<IndexedPoi> pois;
-    pois.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
+    pois.reserve(std::min(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')),
+                          text.size() / kShortestRecord) +
+                 1);
 
     // The strings of each record are packed, NUL-terminated, at the front of the text buffer
     // itself. A record's packed strings are never longer than its text, so the packing cursor
