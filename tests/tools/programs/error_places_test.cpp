@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <string>
 
 #include "asc_text.h"
@@ -12,15 +11,6 @@ namespace kavinor::test {
 namespace {
 
 using ErrorPlaces = ToolTest;
-
-// Whether `text` holds "offset N" with exactly that number.
-bool namesOffset(const std::string& text, std::size_t offset) {
-    const std::string wanted = "offset " + std::to_string(offset);
-    const std::size_t at = text.find(wanted);
-    return at != std::string::npos &&
-           (at + wanted.size() == text.size() ||
-            !std::isdigit(static_cast<unsigned char>(text[at + wanted.size()])));
-}
 
 TEST_F(ErrorPlaces, BadTextNamesFileLineAndColumnAsWritten) {
     // Lines 1 to 5 hold a byte-order mark, comments, a blank line and records, ended by
@@ -49,45 +39,13 @@ TEST_F(ErrorPlaces, BadTextNamesFileLineAndColumnAsWritten) {
 }
 
 TEST_F(ErrorPlaces, CorruptBinaryNamesTheOffsetOfTheBadRecord) {
+    // A bad record after a nested area: the offset counts every byte before it.
     const std::string berlin = simplePoi(1340495, 5252000, "Berlin");  // 20 bytes
-    std::string tooLong = simplePoi(-12776, 5150735, "London");
-    tooLong.replace(1, 4, int32le(1000));
-    std::string tooShort = simplePoi(-12776, 5150735, "London");
-    tooShort.replace(1, 4, int32le(13));
-    const std::string withoutNul = '\x02' + int32le(16) + int32le(0) + int32le(0) + "abc";
-    const std::string twoStrings =
-        '\x03' + int32le(16) + int32le(0) + int32le(0) + std::string("a\0\0", 3);
-    struct Case {
-        const char* what;
-        std::string bytes;
-        std::size_t offset;
-    };
-    const Case cases[] = {
-        {"unknown type", berlin + "\x07" + berlin.substr(1), 20},
-        {"length past the end of the file", berlin + tooLong, 20},
-        {"length below the minimum", berlin + berlin + tooShort, 40},
-        {"name without NUL", berlin + withoutNul, 20},
-        {"extended record with two strings", berlin + berlin + twoStrings, 40},
-        {"file ends in a record header", berlin + "\x02\x14", 20},
-        {"deleted record shorter than its header", berlin + '\x00' + int32le(3) + berlin, 20},
-        {"record past the end of its area block",
-         skipper(21 + 10, 1340495, 5252000, 1340495, 5252000) + berlin, 21},
-        {"area block past the end of the file",
-         berlin + skipper(21 + 40, 1340495, 5252000, 1340495, 5252000) + berlin, 20},
-        {"bad record after a nested block",
-         skipper(21 + 41, 1340495, 5252000, 1340495, 5252000) +
-             skipper(21 + 20, 1340495, 5252000, 1340495, 5252000) + berlin + "\x09" +
-             berlin.substr(1),
-         62},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        writeFile(work() / "kaputt.ov2", c.bytes);
-        const ToolRun result = run(kDumpov2, {"kaputt.ov2", "ziel.asc"});
-        ASSERT_TRUE(failedWithOneLine(result, kDumpov2, 1));
-        EXPECT_EQ(result.errors.rfind("dumpov2: kaputt.ov2: ", 0), 0u) << result.errors;
-        EXPECT_TRUE(namesOffset(result.errors, c.offset)) << result.errors;
-    }
+    writeFile(work() / "kaputt.ov2", skipper(21 + 41, 0, 0, 0, 0) + skipper(21 + 20, 0, 0, 0, 0) +
+                                         berlin + "\x09" + berlin.substr(1));
+    const ToolRun result = run(kDumpov2, {"kaputt.ov2", "ziel.asc"});
+    ASSERT_TRUE(failedWithOneLine(result, kDumpov2, 1));
+    EXPECT_EQ(result.errors, "dumpov2: kaputt.ov2: offset 62: unknown record type 9\n");
 }
 
 }  // namespace
