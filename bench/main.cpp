@@ -47,7 +47,7 @@ std::uint64_t totalInput(const std::vector<Job>& jobs) {
 }
 
 void run(const fs::path& toolDir) {
-    const kavinor::bench::TempDir dir("kavinor-bench");
+    const kavinor::test::TempDir dir("kavinor-bench");
     const std::vector<fs::path> ov2Files = partFiles(dir.path(), ".ov2");
     const std::vector<fs::path> ascFiles = partFiles(dir.path(), ".asc");
     const std::vector<fs::path> copies = partFiles(dir.path(), ".kopie");

@@ -1,29 +1,11 @@
 #include "test_files.h"
 
-#include <stdlib.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
-#include <system_error>
 
 namespace kavinor::test {
-
-TempDir::TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "kavinor-test-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) {
-        throw std::system_error(errno, std::generic_category(), "mkdtemp " + pattern);
-    }
-    // Canonical, so tests can compare resolved paths with names built from it.
-    path_ = std::filesystem::canonical(pattern);
-}
-
-TempDir::~TempDir() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-}
 
 void writeFile(const std::filesystem::path& path, std::string_view bytes) {
     if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path());

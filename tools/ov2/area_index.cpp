@@ -1,7 +1,9 @@
 #include "area_index.h"
 
 #include <algorithm>
+#include <exception>
 #include <limits>
+#include <thread>
 #include <vector>
 
 #include "format_error.h"
@@ -14,18 +16,60 @@ struct Area {
     std::size_t begin;
     std::size_t end;
     std::int32_t east, north, west, south;
-    std::uint64_t bytes;
+    std::uint64_t bytes = 0;
     std::size_t low = 0;  // indexes of the two sub-areas; 0 for a leaf, as the root is no one's
     std::size_t high = 0;
 };
 
-class IndexBuilder {
+constexpr auto inputOrder = [](const IndexedPoi& a, const IndexedPoi& b) {
+    return a.bodyOffset < b.bodyOffset;
+};
+constexpr auto lonOrder = [](const IndexedPoi& a, const IndexedPoi& b) {
+    return a.lon != b.lon ? a.lon < b.lon : a.bodyOffset < b.bodyOffset;
+};
+constexpr auto latOrder = [](const IndexedPoi& a, const IndexedPoi& b) {
+    return a.lat != b.lat ? a.lat < b.lat : a.bodyOffset < b.bodyOffset;
+};
+
+Area boundingArea(std::span<const IndexedPoi> pois, std::size_t begin, std::size_t end) {
+    Area area{begin,
+              end,
+              std::numeric_limits<std::int32_t>::min(),
+              std::numeric_limits<std::int32_t>::min(),
+              std::numeric_limits<std::int32_t>::max(),
+              std::numeric_limits<std::int32_t>::max()};
+    for (std::size_t i = begin; i < end; ++i) {
+        area.east = std::max(area.east, pois[i].lon);
+        area.north = std::max(area.north, pois[i].lat);
+        area.west = std::min(area.west, pois[i].lon);
+        area.south = std::min(area.south, pois[i].lat);
+    }
+    return area;
+}
+
+// Moves the POIs of `area` into its two halves at the median of its wider side and returns
+// where the second half begins.
+std::size_t splitAtMedian(std::span<IndexedPoi> pois, const Area& area) {
+    const auto first = pois.begin() + static_cast<std::ptrdiff_t>(area.begin);
+    const auto last = pois.begin() + static_cast<std::ptrdiff_t>(area.end);
+    const auto middle = first + (last - first) / 2;
+    // Two calls rather than one with a chosen comparison: each comparison inlines.
+    if (std::int64_t{area.east} - area.west >= std::int64_t{area.north} - area.south) {
+        std::nth_element(first, middle, last, lonOrder);
+    } else {
+        std::nth_element(first, middle, last, latOrder);
+    }
+    return static_cast<std::size_t>(middle - pois.begin());
+}
+
+// The area tree over one range of POIs, built depth first and written in the same order.
+class AreaTree {
 public:
-    explicit IndexBuilder(std::span<IndexedPoi> pois) : pois_(pois) {}
+    AreaTree(std::span<IndexedPoi> pois, const char* bodies) : pois_(pois), bodies_(bodies) {}
 
     std::size_t build(std::size_t begin, std::size_t end) {
         const std::size_t index = areas_.size();
-        areas_.push_back(boundingArea(begin, end));
+        areas_.push_back(boundingArea(pois_, begin, end));
         if (end - begin <= kMaxPoisPerArea) {
             std::sort(pois_.begin() + begin, pois_.begin() + end, inputOrder);
             std::uint64_t bytes = kSkipperRecordSize;
@@ -35,18 +79,7 @@ public:
             areas_[index].bytes = bytes;
             return index;
         }
-        const Area& area = areas_[index];
-        const bool byLon =
-            std::int64_t{area.east} - area.west >= std::int64_t{area.north} - area.south;
-        const std::size_t middle = begin + (end - begin) / 2;
-        // Two calls rather than one with a chosen function pointer: each comparison inlines.
-        if (byLon) {
-            std::nth_element(pois_.begin() + begin, pois_.begin() + middle, pois_.begin() + end,
-                             lonOrder);
-        } else {
-            std::nth_element(pois_.begin() + begin, pois_.begin() + middle, pois_.begin() + end,
-                             latOrder);
-        }
+        const std::size_t middle = splitAtMedian(pois_, areas_[index]);
         const std::size_t low = build(begin, middle);
         const std::size_t high = build(middle, end);
         areas_[index].low = low;
@@ -55,67 +88,73 @@ public:
         return index;
     }
 
-    void write(std::size_t index, const char* strings, ByteSink& sink) const {
+    void write(ByteSink& sink) const { write(0, sink); }
+
+    std::uint64_t bytes() const { return areas_.front().bytes; }
+
+private:
+    void write(std::size_t index, ByteSink& sink) const {
         const Area& area = areas_[index];
         writeSkipper(sink, static_cast<std::int32_t>(area.bytes), area.east, area.north, area.west,
                      area.south);
         if (area.low == 0) {
             for (std::size_t i = area.begin; i < area.end; ++i) {
                 const IndexedPoi& poi = pois_[i];
-                writePoiRecord(sink, poi.extended, poi.lon, poi.lat,
-                               {strings + poi.stringsOffset, poi.stringsSize});
+                const char* body = bodies_ + poi.bodyOffset;
+                writePoiRecord(sink, body[0] == 3, poi.lon, poi.lat, {body + 1, poi.stringsSize});
             }
             return;
         }
-        write(area.low, strings, sink);
-        write(area.high, strings, sink);
+        write(area.low, sink);
+        write(area.high, sink);
     }
-
-    std::uint64_t totalBytes() const { return areas_.front().bytes; }
-
-private:
-    Area boundingArea(std::size_t begin, std::size_t end) const {
-        Area area{begin,
-                  end,
-                  std::numeric_limits<std::int32_t>::min(),
-                  std::numeric_limits<std::int32_t>::min(),
-                  std::numeric_limits<std::int32_t>::max(),
-                  std::numeric_limits<std::int32_t>::max(),
-                  0};
-        for (std::size_t i = begin; i < end; ++i) {
-            area.east = std::max(area.east, pois_[i].lon);
-            area.north = std::max(area.north, pois_[i].lat);
-            area.west = std::min(area.west, pois_[i].lon);
-            area.south = std::min(area.south, pois_[i].lat);
-        }
-        return area;
-    }
-
-    static constexpr auto inputOrder = [](const IndexedPoi& a, const IndexedPoi& b) {
-        return a.stringsOffset < b.stringsOffset;
-    };
-    static constexpr auto lonOrder = [](const IndexedPoi& a, const IndexedPoi& b) {
-        return a.lon != b.lon ? a.lon < b.lon : a.stringsOffset < b.stringsOffset;
-    };
-    static constexpr auto latOrder = [](const IndexedPoi& a, const IndexedPoi& b) {
-        return a.lat != b.lat ? a.lat < b.lat : a.stringsOffset < b.stringsOffset;
-    };
 
     std::span<IndexedPoi> pois_;
+    const char* bodies_;
     std::vector<Area> areas_;
 };
 
-}  // namespace
-
-void writeIndexedOv2(std::span<IndexedPoi> pois, const char* strings, ByteSink& sink) {
-    if (pois.empty()) return;
-    IndexBuilder builder(pois);
-    builder.build(0, pois.size());
-    if (builder.totalBytes() >
-        static_cast<std::uint64_t>(std::numeric_limits<std::int32_t>::max())) {
+void checkSize(std::uint64_t bytes) {
+    if (bytes > static_cast<std::uint64_t>(std::numeric_limits<std::int32_t>::max())) {
         throw FormatError("the POIs need more than the 2 GiB an .ov2 file can hold");
     }
-    builder.write(0, strings, sink);
+}
+
+}  // namespace
+
+void writeIndexedOv2(std::span<IndexedPoi> pois, const char* bodies, ByteSink& sink) {
+    if (pois.empty()) return;
+    const Area root = boundingArea(pois, 0, pois.size());
+    if (pois.size() <= kMaxPoisPerArea || std::thread::hardware_concurrency() < 2) {
+        AreaTree tree(pois, bodies);
+        tree.build(0, pois.size());
+        checkSize(tree.bytes());
+        tree.write(sink);
+        return;
+    }
+    // The two halves of the whole area share nothing, so the second is built on a thread of
+    // its own. The bytes are the same as from one tree over the whole.
+    const std::size_t middle = splitAtMedian(pois, root);
+    AreaTree low(pois, bodies);
+    AreaTree high(pois, bodies);
+    std::exception_ptr failure;
+    std::thread worker([&] {
+        try {
+            high.build(middle, pois.size());
+        } catch (...) {
+            failure = std::current_exception();
+        }
+    });
+    low.build(0, middle);
+    worker.join();
+    if (failure) std::rethrow_exception(failure);
+
+    const std::uint64_t bytes = kSkipperRecordSize + low.bytes() + high.bytes();
+    checkSize(bytes);
+    writeSkipper(sink, static_cast<std::int32_t>(bytes), root.east, root.north, root.west,
+                 root.south);
+    low.write(sink);
+    high.write(sink);
 }
 
 }  // namespace kavinor::ov2

@@ -8,14 +8,14 @@
 
 namespace kavinor::ov2 {
 
-// A POI waiting to be written: its strings (name NUL, or name NUL id NUL extra NUL) lie at
-// `stringsOffset` in a buffer shared by all POIs, in input order.
+// A POI waiting to be written. Its record body lies at `bodyOffset` in a buffer shared by all
+// POIs, in input order: the record type (2 or 3), then `stringsSize` bytes of strings, each
+// ended by a NUL. The offset doubles as the POI's place in the input order.
 struct IndexedPoi {
     std::int32_t lon;
     std::int32_t lat;
     std::uint32_t stringsSize;
-    bool extended;
-    std::uint64_t stringsOffset;
+    std::uint64_t bodyOffset;
 };
 
 // Areas are halved until they hold at most this many POIs.
@@ -26,6 +26,6 @@ inline constexpr std::size_t kMaxPoisPerArea = 32;
 // order, and every tie is broken by that order, so the same input always gives the same bytes.
 // Reorders `pois`. Writes nothing for no POIs. Throws FormatError when the file would pass the
 // format's 2 GiB limit.
-void writeIndexedOv2(std::span<IndexedPoi> pois, const char* strings, ByteSink& sink);
+void writeIndexedOv2(std::span<IndexedPoi> pois, const char* bodies, ByteSink& sink);
 
 }  // namespace kavinor::ov2

@@ -42,9 +42,10 @@ void makeFromAsc(std::span<char> text, const std::string& displayName, ByteSink&
                           text.size() / kShortestRecord) +
                  1);
 
-    // The strings of each record are packed, NUL-terminated, at the front of the text buffer
-    // itself. A record's packed strings are never longer than its text, so the packing cursor
-    // never passes the reader, and memory stays at the size of the text plus the POI list.
+    // The body of each record (its type, then its strings, each ended by a NUL) is packed at
+    // the front of the text buffer itself. A body is never longer than the record's text, so
+    // the packing cursor never passes the reader, and memory stays at the size of the text plus
+    // the POI list.
     char* const base = text.data();
     std::uint64_t packed = 0;
     auto pack = [&](std::string_view s) {
@@ -57,16 +58,17 @@ void makeFromAsc(std::span<char> text, const std::string& displayName, ByteSink&
     PoiView poi;
     while (reader.next(poi)) {
         const std::uint64_t start = packed;
+        base[packed++] = poi.extended ? 3 : 2;
         pack(poi.name);
         if (poi.extended) {
             pack(poi.id);
             pack(poi.extra);
         }
-        const std::uint64_t size = packed - start;
-        if (size > std::numeric_limits<std::int32_t>::max() - kPoiFixedRecordSize) {
+        const std::uint64_t stringsSize = packed - start - 1;
+        if (stringsSize > std::numeric_limits<std::int32_t>::max() - kPoiFixedRecordSize) {
             throw FormatError(displayName + ": a record's strings are too long for an .ov2 file");
         }
-        pois.push_back({poi.lon, poi.lat, static_cast<std::uint32_t>(size), poi.extended, start});
+        pois.push_back({poi.lon, poi.lat, static_cast<std::uint32_t>(stringsSize), start});
     }
     writeIndexedOv2(pois, base, sink);
 }

@@ -16,21 +16,27 @@ using test::int32At;
 using test::Poi;
 
 struct Input {
-    std::string strings;
+    std::string bodies;
     std::vector<IndexedPoi> pois;
     std::vector<Poi> expected;
 
     void add(std::int32_t lon, std::int32_t lat, const std::string& name) {
-        pois.push_back(
-            {lon, lat, static_cast<std::uint32_t>(name.size() + 1), false, strings.size()});
-        strings += name + '\0';
+        pois.push_back({lon, lat, static_cast<std::uint32_t>(name.size() + 1), bodies.size()});
+        bodies += '\x02' + name + '\0';
         expected.push_back({lon, lat, name, "", "", false});
+    }
+    void addExtended(std::int32_t lon, std::int32_t lat, const std::string& name,
+                     const std::string& id, const std::string& extra) {
+        const std::string strings = name + '\0' + id + '\0' + extra + '\0';
+        pois.push_back({lon, lat, static_cast<std::uint32_t>(strings.size()), bodies.size()});
+        bodies += '\x03' + strings;
+        expected.push_back({lon, lat, name, id, extra, true});
     }
 };
 
 std::string written(Input input) {
     StringSink sink;
-    writeIndexedOv2(input.pois, input.strings.data(), sink);
+    writeIndexedOv2(input.pois, input.bodies.data(), sink);
     return sink.bytes;
 }
 
@@ -70,7 +76,14 @@ Input scattered(int count, unsigned seed) {
     Input input;
     std::mt19937 random(seed);
     std::uniform_int_distribution<std::int32_t> lon(-18000000, 18000000), lat(-9000000, 9000000);
-    for (int i = 0; i < count; ++i) input.add(lon(random), lat(random), "p" + std::to_string(i));
+    for (int i = 0; i < count; ++i) {
+        const std::string name = "p" + std::to_string(i);
+        if (i % 9 == 0) {
+            input.addExtended(lon(random), lat(random), name, "id" + name, i % 2 ? "" : "x");
+        } else {
+            input.add(lon(random), lat(random), name);
+        }
+    }
     return input;
 }
 
