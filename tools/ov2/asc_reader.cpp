@@ -56,7 +56,6 @@ bool AscReader::next(PoiView& poi) {
         }
     }
 
-    recordOffset_ = pos_;
     poi.lon = coordinate("a longitude", 180);
     expectComma("the longitude");
     poi.lat = coordinate("a latitude", 90);

@@ -21,9 +21,6 @@ public:
     // Fills `poi` with the next record; false at the end of the text.
     bool next(PoiView& poi);
 
-    // Offset in the text where the last record returned by next() begins.
-    std::size_t recordOffset() const { return recordOffset_; }
-
 private:
     [[noreturn]] void fail(std::size_t at, const std::string& what) const;
     void skipBlanks();
@@ -38,7 +35,6 @@ private:
     std::size_t pos_ = 0;
     std::size_t line_ = 1;
     std::size_t lineStart_ = 0;
-    std::size_t recordOffset_ = 0;
 };
 
 }  // namespace kavinor::ov2

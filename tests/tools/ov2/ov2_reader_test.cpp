@@ -79,7 +79,7 @@ TEST(Ov2Reader, RecordsLargerThanItsBufferAndSplitReadsComeThroughWhole) {
     EXPECT_EQ(names, (std::vector<std::string>{"a", longName, "b"}));
 }
 
-TEST(Ov2Reader, ReportsTheOffsetOfTheRecordAfterTheOneItReturned) {
+TEST(Ov2Reader, RecordOffsetNamesWhereTheReturnedPoiBegins) {
     const std::string first = simplePoi(1, 2, "a");
     const std::string bytes = first + deletedRecord(7) + simplePoi(3, 4, "b");
     MemorySource source(bytes);
