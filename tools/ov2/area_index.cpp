@@ -124,7 +124,6 @@ void checkSize(std::uint64_t bytes) {
 
 void writeIndexedOv2(std::span<IndexedPoi> pois, const char* bodies, ByteSink& sink) {
     if (pois.empty()) return;
-    const Area root = boundingArea(pois, 0, pois.size());
     if (pois.size() <= kMaxPoisPerArea || std::thread::hardware_concurrency() < 2) {
         AreaTree tree(pois, bodies);
         tree.build(0, pois.size());
@@ -134,6 +133,7 @@ void writeIndexedOv2(std::span<IndexedPoi> pois, const char* bodies, ByteSink& s
     }
     // The two halves of the whole area share nothing, so the second is built on a thread of
     // its own. The bytes are the same as from one tree over the whole.
+    const Area root = boundingArea(pois, 0, pois.size());
     const std::size_t middle = splitAtMedian(pois, root);
     AreaTree low(pois, bodies);
     AreaTree high(pois, bodies);
