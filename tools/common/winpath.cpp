@@ -1,5 +1,7 @@
 #include "winpath.h"
 
+#include "name_fold.h"
+
 #include <optional>
 #include <string>
 #include <system_error>
@@ -10,27 +12,6 @@ namespace {
 
 bool isSeparator(char c) {
     return c == '\\' || c == '/';
-}
-
-// Case-folds one character at `i`, advancing `i`; multi-byte UTF-8 letters of the Latin-1
-// block fold to their lower-case code point, everything else to its own byte.
-unsigned foldNext(std::string_view s, std::size_t& i) {
-    const auto c = static_cast<unsigned char>(s[i]);
-    if (c >= 'A' && c <= 'Z') {
-        ++i;
-        return c + ('a' - 'A');
-    }
-    if (c == 0xC3 && i + 1 < s.size()) {
-        const auto next = static_cast<unsigned char>(s[i + 1]);
-        if (next >= 0x80 && next <= 0xBF) {
-            i += 2;
-            unsigned code = 0xC0 + (next - 0x80);
-            if (code >= 0xC0 && code <= 0xDE && code != 0xD7) code += 0x20;
-            return 0x100 | code;  // kept apart from single bytes of the same value
-        }
-    }
-    ++i;
-    return c;
 }
 
 std::optional<std::filesystem::path> findFolded(const std::filesystem::path& dir,
@@ -51,15 +32,6 @@ std::optional<std::filesystem::path> findFolded(const std::filesystem::path& dir
 }
 
 }  // namespace
-
-bool equalFolded(std::string_view a, std::string_view b) {
-    std::size_t i = 0;
-    std::size_t j = 0;
-    while (i < a.size() && j < b.size()) {
-        if (foldNext(a, i) != foldNext(b, j)) return false;
-    }
-    return i == a.size() && j == b.size();
-}
 
 std::filesystem::path resolve(std::string_view written) {
     std::filesystem::path result;

@@ -12,8 +12,4 @@ namespace kavinor::winpath {
 // so the result also names files that are about to be created.
 std::filesystem::path resolve(std::string_view written);
 
-// Whether two file names are equal without regard to letter case: ASCII letters and the
-// Latin-1 letters (À–Þ against à–þ) in UTF-8, as names of German users need.
-bool equalFolded(std::string_view a, std::string_view b);
-
 }  // namespace kavinor::winpath

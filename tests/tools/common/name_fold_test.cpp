@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "winpath.h"
+#include "name_fold.h"
 
 namespace {
 

@@ -1,0 +1,59 @@
+#include "name_fold.h"
+
+namespace kavinor::winpath {
+namespace {
+
+// Length of the UTF-8 sequence led by `lead` that `s` holds at `i`, or 1 for a byte that
+// starts no complete sequence.
+std::size_t sequenceLength(std::string_view s, std::size_t i) {
+    const auto lead = static_cast<unsigned char>(s[i]);
+    const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    if (i + length > s.size()) return 1;
+    for (std::size_t k = 1; k < length; ++k) {
+        if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return 1;
+    }
+    return length;
+}
+
+}  // namespace
+
+// Folds to upper case, so names sort as on a Windows file system ("A_B" after "AB").
+std::vector<std::uint64_t> foldCharacters(std::string_view name) {
+    std::vector<std::uint64_t> folded;
+    folded.reserve(name.size());
+    for (std::size_t i = 0; i < name.size();) {
+        const auto c = static_cast<unsigned char>(name[i]);
+        const std::size_t length = sequenceLength(name, i);
+        std::uint64_t value = 0;
+        if (c >= 'a' && c <= 'z') {
+            value = c - ('a' - 'A');
+        } else if (length == 1) {
+            value = c;
+        } else if (c == 0xC3) {
+            unsigned code = 0xC0 + (static_cast<unsigned char>(name[i + 1]) - 0x80);
+            if (code >= 0xE0 && code <= 0xFE && code != 0xF7) code -= 0x20;
+            value = code;
+        } else {
+            for (std::size_t k = 0; k < length; ++k) {
+                value = (value << 8) | static_cast<unsigned char>(name[i + k]);
+            }
+        }
+        // The length tag keeps a sequence apart from a single byte of the same value.
+        folded.push_back(value | (std::uint64_t{length} << 40));
+        i += length;
+    }
+    return folded;
+}
+
+bool equalFolded(std::string_view a, std::string_view b) {
+    return foldCharacters(a) == foldCharacters(b);
+}
+
+bool lessFolded(std::string_view a, std::string_view b) {
+    const auto foldedA = foldCharacters(a);
+    const auto foldedB = foldCharacters(b);
+    if (foldedA != foldedB) return foldedA < foldedB;
+    return a < b;
+}
+
+}  // namespace kavinor::winpath

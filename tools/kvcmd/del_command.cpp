@@ -1,0 +1,64 @@
+#include <filesystem>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "arguments.h"
+#include "builtins.h"
+#include "messages.h"
+#include "wildcard.h"
+#include "winpath.h"
+
+namespace kavinor::kvcmd {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Deletes files only: a directory named here is refused rather than emptied.
+bool deleteOne(const fs::path& path, const Streams& streams) {
+    std::error_code ec;
+    const fs::file_status status = fs::symlink_status(path, ec);
+    if (fs::is_directory(status)) {
+        writeLine(streams.err, messages::isADirectory(path.string()));
+        return false;
+    }
+    if (!fs::exists(status)) {
+        writeLine(streams.err, messages::fileNotFoundNamed(fs::absolute(path, ec).string()));
+        return false;
+    }
+    if (!fs::remove(path, ec)) {
+        writeLine(streams.err, messages::forError(ec));
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool runDel(const Command& command) {
+    std::vector<Word> words = splitWords(command.arguments);
+    if (!takeSwitches(words, {"/q", "/f"}, command.streams.err)) return false;
+    if (words.empty()) {
+        writeLine(command.streams.err, messages::kSyntax);
+        return false;
+    }
+    bool ok = true;
+    for (const Word& word : words) {
+        if (!winpath::hasWildcard(word.text)) {
+            ok = deleteOne(winpath::resolve(word.text), command.streams) && ok;
+            continue;
+        }
+        std::vector<fs::path> matches = winpath::expandWildcard(word.text);
+        std::error_code ec;
+        std::erase_if(matches, [&](const fs::path& p) { return fs::is_directory(p, ec); });
+        if (matches.empty()) {
+            writeLine(command.streams.err,
+                      messages::fileNotFoundNamed(fs::absolute(word.text, ec).string()));
+            ok = false;
+        }
+        for (const fs::path& match : matches) ok = deleteOne(match, command.streams) && ok;
+    }
+    return ok;
+}
+
+}  // namespace kavinor::kvcmd

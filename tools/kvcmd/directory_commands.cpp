@@ -1,0 +1,103 @@
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+#include "arguments.h"
+#include "builtins.h"
+#include "messages.h"
+#include "name_fold.h"
+#include "winpath.h"
+
+namespace kavinor::kvcmd {
+namespace fs = std::filesystem;
+
+// `cd` takes the rest of the line as one path, blanks and all, as the Windows interpreter
+// does; quotes only group.
+bool runCd(const Command& command) {
+    std::string path;
+    for (char c : command.arguments) {
+        if (c != '"') path += c;
+    }
+    const auto notBlank = [](char c) { return !isBlank(c); };
+    path.erase(path.begin(), std::find_if(path.begin(), path.end(), notBlank));
+    path.erase(std::find_if(path.rbegin(), path.rend(), notBlank).base(), path.end());
+    if (path.size() >= 2 && winpath::equalFolded(path.substr(0, 2), "/d") &&
+        (path.size() == 2 || isBlank(path[2]))) {
+        path.erase(0, 2);
+        path.erase(path.begin(), std::find_if(path.begin(), path.end(), notBlank));
+    }
+    std::error_code ec;
+    if (path.empty()) {
+        writeLine(command.streams.out, fs::current_path(ec).string());
+        return true;
+    }
+    const fs::path target = winpath::resolve(path);
+    const fs::file_status status = fs::status(target, ec);
+    if (!fs::exists(status)) {
+        writeLine(command.streams.err, messages::kPathNotFound);
+        return false;
+    }
+    if (!fs::is_directory(status)) {
+        writeLine(command.streams.err, messages::kNotADirectory);
+        return false;
+    }
+    fs::current_path(target, ec);
+    if (ec) {
+        writeLine(command.streams.err, messages::forError(ec));
+        return false;
+    }
+    return true;
+}
+
+bool runMd(const Command& command) {
+    std::vector<Word> words = splitWords(command.arguments);
+    if (!takeSwitches(words, {}, command.streams.err)) return false;
+    if (words.empty()) {
+        writeLine(command.streams.err, messages::kSyntax);
+        return false;
+    }
+    bool ok = true;
+    for (const Word& word : words) {
+        const fs::path target = winpath::resolve(word.text);
+        std::error_code ec;
+        if (fs::exists(fs::symlink_status(target, ec))) {
+            writeLine(command.streams.err, messages::alreadyExists(word.text));
+            ok = false;
+        } else if (fs::create_directories(target, ec); ec) {
+            writeLine(command.streams.err, messages::forError(ec));
+            ok = false;
+        }
+    }
+    return ok;
+}
+
+// Only empty directories are removed: the scripts never need more, and a recursive removal
+// would be one mistyped name away from a user's data.
+bool runRd(const Command& command) {
+    std::vector<Word> words = splitWords(command.arguments);
+    if (!takeSwitches(words, {}, command.streams.err)) return false;
+    if (words.empty()) {
+        writeLine(command.streams.err, messages::kSyntax);
+        return false;
+    }
+    bool ok = true;
+    for (const Word& word : words) {
+        const fs::path target = winpath::resolve(word.text);
+        std::error_code ec;
+        const fs::file_status status = fs::symlink_status(target, ec);
+        if (!fs::exists(status)) {
+            writeLine(command.streams.err, messages::kFileNotFound);
+            ok = false;
+        } else if (!fs::is_directory(status)) {
+            writeLine(command.streams.err, messages::kNotADirectory);
+            ok = false;
+        } else if (fs::remove(target, ec); ec) {
+            writeLine(command.streams.err, messages::forError(ec));
+            ok = false;
+        }
+    }
+    return ok;
+}
+
+}  // namespace kavinor::kvcmd

@@ -1,0 +1,80 @@
+#include "line_parser.h"
+
+#include "messages.h"
+
+namespace kavinor::kvcmd {
+namespace {
+
+bool endsBareTarget(char c) {
+    return isBlank(c) || c == '>' || c == '<' || c == '|' || c == '&';
+}
+
+// Reads the file name of a redirection starting at `pos`; returns the position after it.
+std::size_t readTarget(std::string_view line, std::size_t pos, std::string& target) {
+    while (pos < line.size() && isBlank(line[pos])) ++pos;
+    if (pos < line.size() && line[pos] == '"') {
+        const std::size_t close = line.find('"', pos + 1);
+        if (close == std::string_view::npos) {
+            throw SyntaxError(std::string(messages::kUnterminatedQuote));
+        }
+        target = line.substr(pos + 1, close - pos - 1);
+        pos = close + 1;
+    } else {
+        const std::size_t start = pos;
+        while (pos < line.size() && !endsBareTarget(line[pos])) ++pos;
+        target = line.substr(start, pos - start);
+    }
+    if (target.empty()) throw SyntaxError(std::string(messages::kMissingRedirectionTarget));
+    return pos;
+}
+
+}  // namespace
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+ParsedLine parseLine(std::string_view line) {
+    ParsedLine parsed;
+    std::size_t pos = 0;
+    while (pos < line.size() && (isBlank(line[pos]) || line[pos] == '@')) ++pos;
+    bool inQuotes = false;
+    while (pos < line.size()) {
+        const char c = line[pos];
+        if (c == '"') inQuotes = !inQuotes;
+        if (inQuotes || (c != '>' && c != '<' && c != '|' && c != '&')) {
+            parsed.command += c;
+            ++pos;
+            continue;
+        }
+        if (c != '>') throw SyntaxError(messages::unsupportedCharacter(c));
+        Redirection redirection;
+        redirection.append = pos + 1 < line.size() && line[pos + 1] == '>';
+        pos = readTarget(line, pos + (redirection.append ? 2 : 1), redirection.target);
+        parsed.redirections.push_back(std::move(redirection));
+    }
+    if (inQuotes) throw SyntaxError(std::string(messages::kUnterminatedQuote));
+    return parsed;
+}
+
+std::vector<Word> splitWords(std::string_view arguments) {
+    std::vector<Word> words;
+    std::size_t pos = 0;
+    while (true) {
+        while (pos < arguments.size() && isBlank(arguments[pos])) ++pos;
+        if (pos == arguments.size()) return words;
+        Word word;
+        bool inQuotes = false;
+        for (; pos < arguments.size() && (inQuotes || !isBlank(arguments[pos])); ++pos) {
+            if (arguments[pos] == '"') {
+                inQuotes = !inQuotes;
+                word.quoted = true;
+            } else {
+                word.text += arguments[pos];
+            }
+        }
+        words.push_back(std::move(word));
+    }
+}
+
+}  // namespace kavinor::kvcmd

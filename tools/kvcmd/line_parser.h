@@ -1,0 +1,44 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kavinor::kvcmd {
+
+// A line that cannot be carried out as written; what() is the German message.
+class SyntaxError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+struct Redirection {
+    std::string target;   // the file name as written, without quotes
+    bool append = false;  // `>>` rather than `>`
+};
+
+// One command line taken apart as the Windows interpreter does before it runs a command.
+struct ParsedLine {
+    // The line without its leading blanks and `@` and without its redirections. The blanks
+    // before a `>` stay, so `echo text >f` writes "text " as that interpreter does.
+    std::string command;
+    std::vector<Redirection> redirections;  // in the order written; the last one wins
+};
+
+// Takes a line apart. Throws SyntaxError for an unterminated quote, a redirection without a
+// file name, and `&`, `|` or `<` outside quotes: chained commands and pipes are not part of
+// the language here, and refusing them keeps every name in quotes only a name.
+ParsedLine parseLine(std::string_view line);
+
+bool isBlank(char c);
+
+// The words of a command's arguments: separated by blanks, quotes removed; a quoted part
+// keeps its blanks and joins the characters right before and after it into one word.
+struct Word {
+    std::string text;
+    bool quoted = false;  // held a quoted part: such a word is never a switch
+};
+std::vector<Word> splitWords(std::string_view arguments);
+
+}  // namespace kavinor::kvcmd
