@@ -12,7 +12,8 @@
 namespace kavinor::test {
 
 ToolRun runTool(const std::string& program, const std::vector<std::string>& args,
-                const std::filesystem::path& workingDir, const std::filesystem::path& errorsFile) {
+                const std::filesystem::path& workingDir, const std::filesystem::path& errorsFile,
+                const std::filesystem::path& outputFile) {
     std::vector<std::string> strings{program};
     strings.insert(strings.end(), args.begin(), args.end());
     std::vector<char*> argv;
@@ -20,15 +21,17 @@ ToolRun runTool(const std::string& program, const std::vector<std::string>& args
     argv.push_back(nullptr);
     const std::string dir = workingDir.string();
     const std::string errors = errorsFile.string();
+    const std::string output = outputFile.empty() ? "/dev/null" : outputFile.string();
 
     const pid_t pid = fork();
     if (pid < 0) throw std::system_error(errno, std::generic_category(), "fork");
     if (pid == 0) {
         // Only async-signal-safe calls between fork and exec.
         const int err = open(errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-        const int null = open("/dev/null", O_RDWR | O_CLOEXEC);
-        if (err < 0 || null < 0 || chdir(dir.c_str()) != 0 || dup2(null, 0) < 0 ||
-            dup2(null, 1) < 0 || dup2(err, 2) < 0) {
+        const int out = open(output.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+        const int null = open("/dev/null", O_RDONLY | O_CLOEXEC);
+        if (err < 0 || out < 0 || null < 0 || chdir(dir.c_str()) != 0 || dup2(null, 0) < 0 ||
+            dup2(out, 1) < 0 || dup2(err, 2) < 0) {
             _exit(126);
         }
         execv(program.c_str(), argv.data());
@@ -41,6 +44,7 @@ ToolRun runTool(const std::string& program, const std::vector<std::string>& args
     ToolRun run;
     run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
     run.errors = readFile(errorsFile);
+    if (!outputFile.empty()) run.output = readFile(outputFile);
     return run;
 }
 
