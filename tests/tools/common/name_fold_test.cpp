@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "name_fold.h"
 
 namespace {
 
 using kavinor::winpath::equalFolded;
+using kavinor::winpath::lessFolded;
 
 std::string utf8(unsigned codePoint) {
     return {static_cast<char>(0xC0 | (codePoint >> 6)),
@@ -71,6 +74,16 @@ TEST(EqualFolded, LoneLeadByteComparesAsItself) {
         equalFolded("\xC3"
                     "A",
                     "\xC3\xA4"));
+}
+
+TEST(LessFolded, SortsAsWindowsDoesWithoutRegardToCase) {
+    std::vector<std::string> names{"b.asc",    "A_B.asc", "AB.asc", "a.asc",
+                                   "Ähre.asc", "z.asc",   "B.asc",  "ab.asc"};
+    std::sort(names.begin(), names.end(), lessFolded);
+    // Upper-cased comparison puts "_" after the letters; case variants go by their bytes.
+    EXPECT_EQ(names, (std::vector<std::string>{"a.asc", "AB.asc", "ab.asc", "A_B.asc", "B.asc",
+                                               "b.asc", "z.asc", "Ähre.asc"}));
+    EXPECT_FALSE(lessFolded("x", "x"));
 }
 
 }  // namespace
