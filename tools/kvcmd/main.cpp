@@ -45,7 +45,10 @@ int runScriptFile(const std::string& written, const std::vector<std::string>& ar
     try {
         text = kavinor::readWholeFile(kavinor::winpath::resolve(written), written);
     } catch (const kavinor::IoError&) {
-        writeLine(console.err, messages::notACommand(written));
+        std::error_code ec;
+        const bool exists = fs::exists(kavinor::winpath::resolve(written), ec);
+        writeLine(console.err,
+                  exists ? messages::cannotRead(written) : messages::notACommand(written));
         return 1;
     }
     Interpreter(console).runScript(std::string_view(text.data.get(), text.size), arguments);
