@@ -25,8 +25,19 @@ std::string randomSuffix() {
 AtomicFile::AtomicFile(std::filesystem::path target, std::string displayName)
     : target_(std::move(target)), displayName_(std::move(displayName)) {
     std::error_code ec;
-    if (std::filesystem::is_directory(target_, ec)) {
+    const std::filesystem::file_status status = std::filesystem::status(target_, ec);
+    if (std::filesystem::is_directory(status)) {
         throw IoError("cannot write " + displayName_ + ": it is a directory");
+    }
+    // A device or pipe would be replaced by a plain file rather than written to.
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+        throw IoError("cannot write " + displayName_ + ": not a regular file");
+    }
+    // A link stays a link: the file it leads to is the one replaced.
+    if (std::filesystem::exists(status) &&
+        std::filesystem::is_symlink(std::filesystem::symlink_status(target_, ec))) {
+        target_ = std::filesystem::canonical(target_, ec);
+        if (ec) throw IoError("cannot write " + displayName_ + ": " + ec.message());
     }
     // The temporary name does not grow with the target's, so any name the file system takes
     // for the target can be written; "x" refuses an existing name, so it never replaces one.

@@ -35,6 +35,10 @@ bool isBlank(char c) {
 }
 
 ParsedLine parseLine(std::string_view line) {
+    // The system cuts a name at a NUL byte, so such a name would reach another file.
+    if (line.find('\0') != std::string_view::npos) {
+        throw SyntaxError(std::string(messages::kBadName));
+    }
     ParsedLine parsed;
     std::size_t pos = 0;
     while (pos < line.size() && (isBlank(line[pos]) || line[pos] == '@')) ++pos;

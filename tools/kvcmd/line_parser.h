@@ -26,9 +26,9 @@ struct ParsedLine {
     std::vector<Redirection> redirections;  // in the order written; the last one wins
 };
 
-// Takes a line apart. Throws SyntaxError for an unterminated quote, a redirection without a
-// file name, and `&`, `|` or `<` outside quotes: chained commands and pipes are not part of
-// the language here, and refusing them keeps every name in quotes only a name.
+// Takes a line apart. Throws SyntaxError for a NUL byte, an unterminated quote, a redirection
+// without a file name, and `&`, `|` or `<` outside quotes: chained commands and pipes are not part
+// of the language here, and refusing them keeps every name in quotes only a name.
 ParsedLine parseLine(std::string_view line);
 
 bool isBlank(char c);

@@ -46,9 +46,9 @@ int runScriptFile(const std::string& written, const std::vector<std::string>& ar
         text = kavinor::readWholeFile(kavinor::winpath::resolve(written), written);
     } catch (const kavinor::IoError&) {
         std::error_code ec;
-        const bool exists = fs::exists(kavinor::winpath::resolve(written), ec);
+        const bool isFile = fs::is_regular_file(kavinor::winpath::resolve(written), ec);
         writeLine(console.err,
-                  exists ? messages::cannotRead(written) : messages::notACommand(written));
+                  isFile ? messages::cannotRead(written) : messages::notACommand(written));
         return 1;
     }
     Interpreter(console).runScript(std::string_view(text.data.get(), text.size), arguments);

@@ -57,6 +57,7 @@ std::string forError(const std::error_code& error) {
         case EACCES:
         case EPERM:
         case EROFS:
+        case EISDIR:
             return std::string(kAccessDenied);
         case ENOTDIR:
             return std::string(kNotADirectory);

@@ -26,6 +26,8 @@ inline constexpr std::string_view kDiskFull =
 inline constexpr std::string_view kEchoIsOn = "ECHO ist eingeschaltet (ON).";
 inline constexpr std::string_view kEchoIsOff = "ECHO ist ausgeschaltet (OFF).";
 inline constexpr std::string_view kUnterminatedQuote = "Das schließende Anführungszeichen fehlt.";
+inline constexpr std::string_view kBadName =
+    "Die Syntax für den Dateinamen, Verzeichnisnamen oder die Datenträgerbezeichnung ist falsch.";
 inline constexpr std::string_view kMissingRedirectionTarget =
     "Nach dem Umleitungszeichen fehlt der Dateiname.";
 inline constexpr std::string_view kDateCannotBeSet = "Das Datum wird nur angezeigt: \"date /t\".";

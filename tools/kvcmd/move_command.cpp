@@ -26,6 +26,8 @@ void moveOne(const fs::path& source, const fs::path& target) {
         ec.clear();
         fs::remove(source, ec);
     }
+    // The source was there a moment ago; a missing entry now is the target's directory.
+    if (ec.value() == ENOENT) throw CopyFailure(std::string(messages::kPathNotFound));
     if (ec) throw CopyFailure(messages::forError(ec));
 }
 

@@ -26,9 +26,12 @@ bool RedirectedOutput::open(const std::vector<Redirection>& redirections, int er
             O_WRONLY | O_CREAT | O_CLOEXEC | (redirection.append ? O_APPEND : O_TRUNC);
         fd_ = ::open(path.c_str(), flags, 0666);
         if (fd_ < 0) {
+            // The file is created when missing, so a missing entry is a missing directory.
             const int error = errno;
             writeLine(err, redirection.target + ": " +
-                               messages::forError(std::error_code(error, std::generic_category())));
+                               (error == ENOENT ? std::string(messages::kPathNotFound)
+                                                : messages::forError(std::error_code(
+                                                      error, std::generic_category()))));
             return false;
         }
     }

@@ -1,6 +1,7 @@
 #include "atomic_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -137,6 +138,26 @@ TEST_F(AtomicFileTest, DirectoryAsTargetIsAnIoError) {
     }
     EXPECT_TRUE(fs::is_directory(target()));
     EXPECT_EQ(listNames(tmp.path()), Names{"ziel.ov2"});
+}
+
+TEST_F(AtomicFileTest, APipeAsTargetIsRefusedNotReplaced) {
+    ASSERT_EQ(mkfifo(target().c_str(), 0600), 0);
+    EXPECT_THROW(AtomicFile(target(), "ziel.ov2"), IoError);
+    EXPECT_TRUE(fs::is_fifo(target()));
+    EXPECT_EQ(listNames(tmp.path()), Names{"ziel.ov2"});
+}
+
+TEST_F(AtomicFileTest, ALinkAsTargetStaysALinkToTheNewBytes) {
+    writeFile(tmp.path() / "Daten" / "echt.ov2", "alt");
+    fs::create_symlink(tmp.path() / "Daten" / "echt.ov2", target());
+    {
+        AtomicFile file(target(), "ziel.ov2");
+        file.write("neu");
+        file.commit();
+    }
+    EXPECT_TRUE(fs::is_symlink(target()));
+    EXPECT_EQ(readFile(tmp.path() / "Daten" / "echt.ov2"), "neu");
+    EXPECT_EQ(listNames(tmp.path() / "Daten"), Names{"echt.ov2"});
 }
 
 TEST_F(AtomicFileTest, TargetInMissingDirectoryIsAnIoError) {
