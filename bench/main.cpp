@@ -1,5 +1,6 @@
-// ov2bench TOOL_DIR: times dumpov2 and makeov2 of TOOL_DIR on a million made-up POIs, with
-// cat doing the same copies as the floor, and prints each figure beside its target.
+// ov2bench TOOL_DIR: times dumpov2 and makeov2 of TOOL_DIR on a million made-up POIs, and
+// kvcmd's join of their texts, with cat doing the same copies as the floor, and prints each
+// figure beside its target.
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -89,6 +90,21 @@ void run(const fs::path& toolDir) {
     const Measurement make = kavinor::bench::measure({makeJob}, kRepetitions);
     const Measurement catJoined = kavinor::bench::measure({catJoinedJob}, kRepetitions);
 
+    // The join of step 2 as the script runs it, against cat joining the same files.
+    const fs::path kvcmdJoined = dir.path() / "komplett.kvcmd";
+    const Job kvcmdJoinJob{
+        {(toolDir / "kvcmd").string(), "/c",
+         "copy \"" + (dir.path() / "*.asc").string() + "\" \"" + kvcmdJoined.string() + "\""},
+        dir.path() / "kvcmd.out",
+        kvcmdJoined,
+        joinedSize};
+    std::vector<std::string> catAll{"cat"};
+    for (const fs::path& file : ascFiles) catAll.push_back(file.string());
+    const fs::path catJoinedParts = dir.path() / "komplett.cat";
+    const Job catJoinJob{catAll, catJoinedParts, catJoinedParts, joinedSize};
+    const Measurement kvcmdJoin = kavinor::bench::measure({kvcmdJoinJob}, kRepetitions);
+    const Measurement catJoin = kavinor::bench::measure({catJoinJob}, kRepetitions);
+
     const double mib = 1024.0 * 1024.0;
     std::printf("ov2bench: %d POIs in %d .ov2 files of %d; %d runs of each step on %u cores\n",
                 kFiles * kPoisPerFile, kFiles, kPoisPerFile, kRepetitions,
@@ -104,12 +120,16 @@ void run(const fs::path& toolDir) {
     printTime("d) floor: cat, " + files + " .ov2 files one after another", catOv2, {});
     printTime("b) makeov2 of the joined text", make, kMakeTargetSeconds);
     printTime("d) floor: cat of the joined text", catJoined, {});
+    printTime("e) kvcmd: copy *.asc komplett.txt", kvcmdJoin, {});
+    printTime("d) floor: cat of the " + files + " texts into one", catJoin, {});
     std::printf("\n");
     kavinor::bench::printMemoryHeader();
     printMemory("c) dumpov2, largest of its " + std::to_string(kFiles * kRepetitions) + " runs",
                 dump, kMemoryTargetRatio);
     printMemory("c) makeov2, largest of its " + std::to_string(kRepetitions) + " runs", make,
                 kMemoryTargetRatio);
+    printMemory("e) kvcmd join, largest of its " + std::to_string(kRepetitions) + " runs",
+                kvcmdJoin, {});
     printMemory("d) floor: cat of an .ov2 file, largest", catOv2, {});
     printMemory("d) floor: cat of the joined text, largest", catJoined, {});
 }
