@@ -4,7 +4,6 @@
 #include <filesystem>
 #include <initializer_list>
 #include <map>
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -272,8 +271,7 @@ protected:
         const std::size_t listingStart = head.size() + kDateTimeSize + scripts.size();
         ASSERT_GE(bug.size(), listingStart + logs.size()) << bug;
         EXPECT_TRUE(bug.starts_with(head)) << bug;
-        EXPECT_TRUE(std::regex_match(bug.substr(head.size(), kDateTimeSize),
-                                     std::regex(R"(\d\d\.\d\d\.\d{4}\r\n\d\d:\d\d\r\n)")))
+        EXPECT_TRUE(hasShape(bug.substr(head.size(), kDateTimeSize), "##.##.####\r\n##:##\r\n"))
             << bug;
         EXPECT_TRUE(sameBytes(bug.substr(head.size() + kDateTimeSize, scripts.size()), scripts));
         EXPECT_TRUE(bug.ends_with(logs)) << bug;
