@@ -6,11 +6,9 @@
 #include <system_error>
 
 #include "builtins.h"
-#include "messages.h"
 #include "percent.h"
 #include "program.h"
 #include "redirected_output.h"
-#include "winpath.h"
 
 namespace kavinor::kvcmd {
 namespace {
