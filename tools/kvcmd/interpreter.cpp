@@ -49,7 +49,8 @@ void Interpreter::runScript(std::string_view text, const std::vector<std::string
         const std::string line = expandPercent(raw, arguments, environmentValue);
         std::size_t start = 0;
         while (start < line.size() && isBlank(line[start])) ++start;
-        if (start == line.size()) continue;
+        // A label, and so a `::` comment, is neither shown nor run.
+        if (start == line.size() || line[start] == ':') continue;
         const std::string_view written = std::string_view(line).substr(start);
         if (state_.echo && written.front() != '@') echoLine(written);
         try {

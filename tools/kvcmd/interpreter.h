@@ -19,7 +19,8 @@ public:
     explicit Interpreter(Streams console) : console_(console) {}
 
     // Runs a script's text: lines ended by CR LF, LF or CR, percent signs read as a script's,
-    // each line echoed before it runs while echo is on. `arguments` are `%0` to `%9`.
+    // each line echoed before it runs while echo is on, labels skipped. `arguments` are `%0`
+    // to `%9`.
     void runScript(std::string_view text, const std::vector<std::string>& arguments);
 
     // Runs one command with its redirections; false when it failed or could not start. A

@@ -44,7 +44,7 @@ TEST_F(Commands, LogShowsEveryCommandAndWhatItPrintedUnlessEchoIsOff) {
     fs::create_directories(work() / "Unter");
     const std::string log = runLogged(
         "cd unter\r\necho hallo welt\n@echo leise\recho off\r\necho still\r\n"
-        "  \r\necho on\r\n@cd ..\r\nrem nichts\r\n");
+        "  \r\necho on\r\n@cd ..\r\n:: Kommentar\r\n:marke\r\nrem nichts\r\n");
     const fs::path sub = work() / "Unter";
     EXPECT_EQ(log, echoed(work(), "cd unter") + echoed(sub, "echo hallo welt") +
                        "hallo welt\r\nleise\r\n" + echoed(sub, "echo off") + "still\r\n" +
