@@ -126,13 +126,11 @@ bool join(const CopyArguments& args, const std::optional<fs::path>& targetDir,
     for (std::size_t i = 0; i < args.sources.size(); ++i) {
         const bool wildcard = winpath::hasWildcard(args.sources[i]);
         std::vector<fs::path> found = filesOf(args.sources[i]);
-        if (!target && i == 0) {
-            if (targetDir) {
-                if (!found.empty()) target = *targetDir / found.front().filename();
-            } else {
-                target =
-                    wildcard && !found.empty() ? found.front() : winpath::resolve(args.sources[0]);
-            }
+        // Into a directory, the join takes the name of the first file found.
+        if (!target && targetDir && !found.empty()) {
+            target = *targetDir / found.front().filename();
+        } else if (!target && !targetDir && i == 0) {
+            target = wildcard && !found.empty() ? found.front() : winpath::resolve(args.sources[0]);
         }
         for (fs::path& file : found) {
             // A match that is the target itself would grow it by its own old bytes on every

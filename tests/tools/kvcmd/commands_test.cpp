@@ -120,9 +120,12 @@ TEST_F(Commands, WildcardCopiesEachFileIntoADirectory) {
     file("eins.asc", "1");
     file("zwei.ASC", "2");
     fs::create_directories(work() / "Ablage");
-    runLogged(crlf({"copy *.asc ablage", "copy eins.asc Ablage\\"}));
+    runLogged(crlf({"copy *.asc ablage", "copy eins.asc Ablage\\",
+                    "copy fehlt.asc+zwei.asc+eins.asc ablage\\"}));
     EXPECT_EQ(listNames(work() / "Ablage"), (std::vector<std::string>{"eins.asc", "zwei.ASC"}));
-    EXPECT_EQ(readFile(work() / "Ablage" / "zwei.ASC"), "2");
+    // A join into a directory takes the name of its first file found.
+    EXPECT_EQ(readFile(work() / "Ablage" / "zwei.ASC"), "21");
+    EXPECT_EQ(readFile(work() / "Ablage" / "eins.asc"), "1");
 }
 
 TEST_F(Commands, MoveReplacesAndGoesUp) {
