@@ -1,6 +1,7 @@
 #include "run_tool.h"
 
 #include <fcntl.h>
+#include <grp.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -13,7 +14,7 @@ namespace kavinor::test {
 
 ToolRun runTool(const std::string& program, const std::vector<std::string>& args,
                 const std::filesystem::path& workingDir, const std::filesystem::path& errorsFile,
-                const std::filesystem::path& outputFile) {
+                const std::filesystem::path& outputFile, std::optional<uid_t> user) {
     std::vector<std::string> strings{program};
     strings.insert(strings.end(), args.begin(), args.end());
     std::vector<char*> argv;
@@ -32,6 +33,9 @@ ToolRun runTool(const std::string& program, const std::vector<std::string>& args
         const int null = open("/dev/null", O_RDONLY | O_CLOEXEC);
         if (err < 0 || out < 0 || null < 0 || chdir(dir.c_str()) != 0 || dup2(null, 0) < 0 ||
             dup2(out, 1) < 0 || dup2(err, 2) < 0) {
+            _exit(126);
+        }
+        if (user && (setgroups(0, nullptr) != 0 || setgid(*user) != 0 || setuid(*user) != 0)) {
             _exit(126);
         }
         execv(program.c_str(), argv.data());

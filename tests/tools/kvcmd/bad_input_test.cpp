@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -136,6 +137,48 @@ TEST_F(BadInputTest, DirectoryThatCannotBeEnteredLeavesTheScriptWhereItWas) {
     expected["work/nach-datei.txt"] = "zwei\r\n";
     expected["work/nach-unter.txt"] = "drei\r\n";
     expected["work/nach-blank.txt"] = "vier\r\n";
+    EXPECT_EQ(tree(), expected);
+}
+
+// Permission bits do not bind root, so a test running as root runs kvcmd as nobody, from a
+// copy that nobody can reach.
+TEST_F(BadInputTest, DirectoryWithoutPermissionIsAccessDeniedAndStaysAsItWas) {
+    const fs::path kvcmd = root() / "bin" / "kvcmd";
+    fs::create_directories(kvcmd.parent_path());
+    fs::copy_file(kToolDir / "kvcmd", kvcmd);
+    writeFile(work() / "a.txt", "Quelle");
+    writeFile(work() / "lesend" / "drin.txt", "bleibt");
+    fs::create_directories(work() / "gesperrt");
+    writeFile(script(), crlf({"@echo off", "cd gesperrt", "md lesend\\neu", "copy a.txt lesend",
+                              "echo x >lesend\\f.txt", "del lesend\\drin.txt", "move a.txt lesend",
+                              "echo weiter>weiter.txt"}));
+    using fs::perms;
+    for (const fs::path& dir : {root(), kvcmd.parent_path(), scratch()}) {
+        fs::permissions(dir, perms::owner_all | perms::group_read | perms::group_exec |
+                                 perms::others_read | perms::others_exec);
+    }
+    fs::permissions(work(), perms::all);
+    fs::permissions(work() / "lesend", perms::owner_read | perms::owner_exec | perms::group_read |
+                                           perms::group_exec | perms::others_read |
+                                           perms::others_exec);
+    Tree expected = tree();
+    fs::permissions(work() / "gesperrt", perms::none);
+
+    const uid_t nobody = 65534;
+    const ToolRun run = runTool(kvcmd.string(), {"/c", "\"" + script().string() + "\""}, work(),
+                                scratch() / "stderr.txt", scratch() / "stdout.txt",
+                                geteuid() == 0 ? std::optional<uid_t>(nobody) : std::nullopt);
+    fs::permissions(work() / "gesperrt", perms::owner_all);
+    fs::permissions(work() / "lesend", perms::owner_all);
+
+    EXPECT_EQ(run.exitCode, 0) << run.errors;
+    EXPECT_EQ(run.errors, crlf({std::string(kAccessDenied), std::string(kAccessDenied),
+                                "Die Datei \"lesend/a.txt\" kann nicht geschrieben werden.",
+                                "lesend\\f.txt: " + std::string(kAccessDenied),
+                                std::string(kAccessDenied), std::string(kAccessDenied)}));
+    EXPECT_EQ(run.output,
+              crlf({"        0 Datei(en) kopiert.", "        0 Datei(en) verschoben."}));
+    expected["work/weiter.txt"] = "weiter\r\n";
     EXPECT_EQ(tree(), expected);
 }
 
