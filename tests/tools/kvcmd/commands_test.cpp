@@ -208,10 +208,15 @@ TEST_F(Commands, DateAndTimeShowTheLocalClock) {
 
 TEST_F(Commands, ProgramsRunWithTheirOutputWhereTheLineSendsIt) {
     const std::string kvcmd = (kToolDir / "kvcmd.exe").string();
+    fs::create_directories(scratch() / "Mein Werkzeug");
+    fs::copy_file(kToolDir / "kvcmd", scratch() / "Mein Werkzeug" / "kvcmd");
+    const std::string withBlank = (scratch() / "mein werkzeug" / "KVCMD.exe").string();
     const std::string log = runLogged(crlf({"\"" + kvcmd + "\" /c \"echo innen\" >innen.txt",
                                             "\"" + kvcmd + " \" /c \"echo ins log\"",
+                                            "\"" + withBlank + "\" /c \"echo mit blank\">blank.txt",
                                             "\"" + (kToolDir / "DUMPOV2.EXE").string() + "\""}));
     EXPECT_EQ(bytes("innen.txt"), "innen\r\n");
+    EXPECT_EQ(bytes("blank.txt"), "mit blank\r\n");
     EXPECT_NE(log.find("ins log\r\n"), std::string::npos);
     // The tool's own complaint lands in the log too.
     EXPECT_NE(log.find("dumpov2: usage: "), std::string::npos);
