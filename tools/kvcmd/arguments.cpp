@@ -31,4 +31,17 @@ bool takeSwitches(std::vector<Word>& words, std::initializer_list<std::string_vi
     return true;
 }
 
+bool forEachName(const Command& command, std::initializer_list<std::string_view> allowed,
+                 const std::function<bool(const Word&)>& one) {
+    std::vector<Word> words = splitWords(command.arguments);
+    if (!takeSwitches(words, allowed, command.streams.err)) return false;
+    if (words.empty()) {
+        writeLine(command.streams.err, messages::kSyntax);
+        return false;
+    }
+    bool ok = true;
+    for (const Word& word : words) ok = one(word) && ok;
+    return ok;
+}
+
 }  // namespace kavinor::kvcmd

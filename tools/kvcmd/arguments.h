@@ -1,9 +1,11 @@
 #pragma once
 
+#include <functional>
 #include <initializer_list>
 #include <string_view>
 #include <vector>
 
+#include "command.h"
 #include "line_parser.h"
 
 namespace kavinor::kvcmd {
@@ -20,5 +22,11 @@ bool checkSwitch(const Word& word, std::initializer_list<std::string_view> allow
 // not among `allowed` (compared without regard to case).
 bool takeSwitches(std::vector<Word>& words, std::initializer_list<std::string_view> allowed,
                   int err);
+
+// Runs `one` for every name of a command that needs at least one; switches are checked against
+// `allowed` and left out. False, after the message, when a switch is unknown or no name is
+// given, and false when `one` failed for any name (each failure writes its own line).
+bool forEachName(const Command& command, std::initializer_list<std::string_view> allowed,
+                 const std::function<bool(const Word&)>& one);
 
 }  // namespace kavinor::kvcmd

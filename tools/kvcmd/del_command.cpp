@@ -36,17 +36,9 @@ bool deleteOne(const fs::path& path, const Streams& streams) {
 }  // namespace
 
 bool runDel(const Command& command) {
-    std::vector<Word> words = splitWords(command.arguments);
-    if (!takeSwitches(words, {"/q", "/f"}, command.streams.err)) return false;
-    if (words.empty()) {
-        writeLine(command.streams.err, messages::kSyntax);
-        return false;
-    }
-    bool ok = true;
-    for (const Word& word : words) {
+    return forEachName(command, {"/q", "/f"}, [&](const Word& word) {
         if (!winpath::hasWildcard(word.text)) {
-            ok = deleteOne(winpath::resolve(word.text), command.streams) && ok;
-            continue;
+            return deleteOne(winpath::resolve(word.text), command.streams);
         }
         std::vector<fs::path> matches = winpath::expandWildcard(word.text);
         std::error_code ec;
@@ -54,11 +46,12 @@ bool runDel(const Command& command) {
         if (matches.empty()) {
             writeLine(command.streams.err,
                       messages::fileNotFoundNamed(fs::absolute(word.text, ec).string()));
-            ok = false;
+            return false;
         }
+        bool ok = true;
         for (const fs::path& match : matches) ok = deleteOne(match, command.streams) && ok;
-    }
-    return ok;
+        return ok;
+    });
 }
 
 }  // namespace kavinor::kvcmd

@@ -51,53 +51,42 @@ bool runCd(const Command& command) {
 }
 
 bool runMd(const Command& command) {
-    std::vector<Word> words = splitWords(command.arguments);
-    if (!takeSwitches(words, {}, command.streams.err)) return false;
-    if (words.empty()) {
-        writeLine(command.streams.err, messages::kSyntax);
-        return false;
-    }
-    bool ok = true;
-    for (const Word& word : words) {
+    return forEachName(command, {}, [&](const Word& word) {
         const fs::path target = winpath::resolve(word.text);
         std::error_code ec;
         if (fs::exists(fs::symlink_status(target, ec))) {
             writeLine(command.streams.err, messages::alreadyExists(word.text));
-            ok = false;
-        } else if (fs::create_directories(target, ec); ec) {
-            writeLine(command.streams.err, messages::forError(ec));
-            ok = false;
+            return false;
         }
-    }
-    return ok;
+        if (fs::create_directories(target, ec); ec) {
+            writeLine(command.streams.err, messages::forError(ec));
+            return false;
+        }
+        return true;
+    });
 }
 
 // Only empty directories are removed: the scripts never need more, and a recursive removal
 // would be one mistyped name away from a user's data.
 bool runRd(const Command& command) {
-    std::vector<Word> words = splitWords(command.arguments);
-    if (!takeSwitches(words, {}, command.streams.err)) return false;
-    if (words.empty()) {
-        writeLine(command.streams.err, messages::kSyntax);
-        return false;
-    }
-    bool ok = true;
-    for (const Word& word : words) {
+    return forEachName(command, {}, [&](const Word& word) {
         const fs::path target = winpath::resolve(word.text);
         std::error_code ec;
         const fs::file_status status = fs::symlink_status(target, ec);
         if (!fs::exists(status)) {
             writeLine(command.streams.err, messages::kFileNotFound);
-            ok = false;
-        } else if (!fs::is_directory(status)) {
-            writeLine(command.streams.err, messages::kNotADirectory);
-            ok = false;
-        } else if (fs::remove(target, ec); ec) {
-            writeLine(command.streams.err, messages::forError(ec));
-            ok = false;
+            return false;
         }
-    }
-    return ok;
+        if (!fs::is_directory(status)) {
+            writeLine(command.streams.err, messages::kNotADirectory);
+            return false;
+        }
+        if (fs::remove(target, ec); ec) {
+            writeLine(command.streams.err, messages::forError(ec));
+            return false;
+        }
+        return true;
+    });
 }
 
 }  // namespace kavinor::kvcmd
