@@ -1,4 +1,3 @@
-#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <system_error>
@@ -15,17 +14,14 @@ namespace fs = std::filesystem;
 // `cd` takes the rest of the line as one path, blanks and all, as the Windows interpreter
 // does; quotes only group.
 bool runCd(const Command& command) {
-    std::string path;
+    std::string unquoted;
     for (char c : command.arguments) {
-        if (c != '"') path += c;
+        if (c != '"') unquoted += c;
     }
-    const auto notBlank = [](char c) { return !isBlank(c); };
-    path.erase(path.begin(), std::find_if(path.begin(), path.end(), notBlank));
-    path.erase(std::find_if(path.rbegin(), path.rend(), notBlank).base(), path.end());
+    std::string_view path = trimBlanks(unquoted);
     if (path.size() >= 2 && winpath::equalFolded(path.substr(0, 2), "/d") &&
         (path.size() == 2 || isBlank(path[2]))) {
-        path.erase(0, 2);
-        path.erase(path.begin(), std::find_if(path.begin(), path.end(), notBlank));
+        path = trimBlanks(path.substr(2));
     }
     std::error_code ec;
     if (path.empty()) {

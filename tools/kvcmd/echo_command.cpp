@@ -11,9 +11,7 @@ bool runEcho(const Command& command) {
     const std::string_view arguments = command.arguments;
     std::string_view text = arguments.empty() ? arguments : arguments.substr(1);
     const bool blankAfterName = !arguments.empty() && isBlank(arguments[0]);
-    std::string_view trimmed = text;
-    while (!trimmed.empty() && isBlank(trimmed.front())) trimmed.remove_prefix(1);
-    while (!trimmed.empty() && isBlank(trimmed.back())) trimmed.remove_suffix(1);
+    const std::string_view trimmed = trimBlanks(text);
     if (arguments.empty() || (blankAfterName && trimmed.empty())) {
         writeLine(command.streams.out,
                   command.state.echo ? messages::kEchoIsOn : messages::kEchoIsOff);

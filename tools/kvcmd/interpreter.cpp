@@ -35,13 +35,6 @@ std::optional<std::string> environmentValue(const std::string& name) {
     return std::string(value);
 }
 
-bool isBlankLine(std::string_view line) {
-    for (char c : line) {
-        if (!isBlank(c)) return false;
-    }
-    return true;
-}
-
 }  // namespace
 
 void Interpreter::runScript(std::string_view text, const std::vector<std::string>& arguments) {
@@ -62,7 +55,7 @@ void Interpreter::runScript(std::string_view text, const std::vector<std::string
 }
 
 bool Interpreter::runCommand(const ParsedLine& line) {
-    if (isBlankLine(line.command)) return true;
+    if (trimBlanks(line.command).empty()) return true;
     RedirectedOutput redirected;
     if (!redirected.open(line.redirections, console_.err)) return false;
     const Streams streams{redirected.fd() >= 0 ? redirected.fd() : console_.out, console_.err};
@@ -73,10 +66,8 @@ bool Interpreter::runCommand(const ParsedLine& line) {
     std::vector<Word> words = splitWords(line.command);
     std::vector<std::string> arguments;
     for (std::size_t i = 1; i < words.size(); ++i) arguments.push_back(std::move(words[i].text));
-    // The blank before the closing quote of a quoted program path is no part of its name.
-    std::string program = std::move(words.front().text);
-    while (!program.empty() && isBlank(program.back())) program.pop_back();
-    const std::optional<int> status = runProgram(program, arguments, streams);
+    const std::optional<int> status =
+        runProgram(trimTrailingBlanks(words.front().text), arguments, streams);
     if (status) lastExitStatus_ = *status;
     return status.has_value();
 }

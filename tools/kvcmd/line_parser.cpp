@@ -34,6 +34,16 @@ bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
+std::string_view trimTrailingBlanks(std::string_view text) {
+    while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+std::string_view trimBlanks(std::string_view text) {
+    while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
+    return trimTrailingBlanks(text);
+}
+
 ParsedLine parseLine(std::string_view line) {
     // The system cuts a name at a NUL byte, so such a name would reach another file.
     if (line.find('\0') != std::string_view::npos) {

@@ -33,6 +33,13 @@ ParsedLine parseLine(std::string_view line);
 
 bool isBlank(char c);
 
+// `text` without blanks at its end; the blanks before a closing quote are no part of a command's
+// name (`"x.bat "` names `x.bat`).
+std::string_view trimTrailingBlanks(std::string_view text);
+
+// `text` without blanks at either end.
+std::string_view trimBlanks(std::string_view text);
+
 // The words of a command's arguments: separated by blanks, quotes removed; a quoted part
 // keeps its blanks and joins the characters right before and after it into one word.
 struct Word {

@@ -73,8 +73,7 @@ int runCommandLine(const std::string& line) {
 
     std::vector<Word> words = splitWords(parsed.command);
     if (words.empty()) return 0;
-    std::string first = words.front().text;
-    while (!first.empty() && isBlank(first.back())) first.pop_back();
+    const std::string first(trimTrailingBlanks(words.front().text));
     if (isScript(kavinor::winpath::resolve(first))) {
         std::vector<std::string> arguments{first};
         for (std::size_t i = 1; i < words.size(); ++i) arguments.push_back(words[i].text);
