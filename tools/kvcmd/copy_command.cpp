@@ -25,54 +25,24 @@ struct CopyArguments {
 // Splits the arguments at blanks and at `+` outside quotes. The first name and every name
 // after a `+` are sources; one name after the sources is the target.
 std::optional<CopyArguments> parseCopy(std::string_view text, int err) {
-    std::vector<Word> tokens;
-    std::vector<bool> isPlus;
-    Word current;
-    bool inWord = false;
-    bool inQuotes = false;
-    const auto finishWord = [&] {
-        if (inWord) {
-            tokens.push_back(std::move(current));
-            isPlus.push_back(false);
-        }
-        current = Word{};
-        inWord = false;
-    };
-    for (char c : text) {
-        if (c == '"') {
-            inQuotes = !inQuotes;
-            current.quoted = true;
-            inWord = true;
-        } else if (!inQuotes && (isBlank(c) || c == '+')) {
-            finishWord();
-            if (c == '+') {
-                tokens.push_back(Word{"+", false});
-                isPlus.push_back(true);
-            }
-        } else {
-            current.text += c;
-            inWord = true;
-        }
-    }
-    finishWord();
-
+    const std::vector<Word> tokens = splitWords(text, "+");
     CopyArguments parsed;
     bool expectSource = true;
-    for (std::size_t i = 0; i < tokens.size(); ++i) {
-        if (isPlus[i]) {
+    for (const Word& token : tokens) {
+        if (!token.quoted && token.text == "+") {
             if (parsed.sources.empty() || parsed.target) {
                 writeLine(err, messages::kSyntax);
                 return std::nullopt;
             }
             parsed.joined = true;
             expectSource = true;
-        } else if (isSwitch(tokens[i])) {
-            if (!checkSwitch(tokens[i], {"/b", "/y", "/-y", "/v"}, err)) return std::nullopt;
+        } else if (isSwitch(token)) {
+            if (!checkSwitch(token, {"/b", "/y", "/-y", "/v"}, err)) return std::nullopt;
         } else if (expectSource) {
-            parsed.sources.push_back(tokens[i].text);
+            parsed.sources.push_back(token.text);
             expectSource = false;
         } else if (!parsed.target) {
-            parsed.target = tokens[i].text;
+            parsed.target = token.text;
         } else {
             writeLine(err, messages::kSyntax);
             return std::nullopt;

@@ -71,15 +71,22 @@ ParsedLine parseLine(std::string_view line) {
     return parsed;
 }
 
-std::vector<Word> splitWords(std::string_view arguments) {
+std::vector<Word> splitWords(std::string_view arguments, std::string_view standalone) {
+    const auto isStandalone = [&](char c) { return standalone.find(c) != std::string_view::npos; };
     std::vector<Word> words;
     std::size_t pos = 0;
     while (true) {
         while (pos < arguments.size() && isBlank(arguments[pos])) ++pos;
         if (pos == arguments.size()) return words;
+        if (isStandalone(arguments[pos])) {
+            words.push_back(Word{std::string(1, arguments[pos++]), false});
+            continue;
+        }
         Word word;
         bool inQuotes = false;
-        for (; pos < arguments.size() && (inQuotes || !isBlank(arguments[pos])); ++pos) {
+        for (; pos < arguments.size() &&
+               (inQuotes || (!isBlank(arguments[pos]) && !isStandalone(arguments[pos])));
+             ++pos) {
             if (arguments[pos] == '"') {
                 inQuotes = !inQuotes;
                 word.quoted = true;

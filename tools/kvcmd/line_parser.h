@@ -46,6 +46,8 @@ struct Word {
     std::string text;
     bool quoted = false;  // held a quoted part: such a word is never a switch
 };
-std::vector<Word> splitWords(std::string_view arguments);
+// A character of `standalone` outside quotes ends a word and is a word of its own, as `+`
+// between the sources of a copy (`a+b` is `a`, `+`, `b`).
+std::vector<Word> splitWords(std::string_view arguments, std::string_view standalone = {});
 
 }  // namespace kavinor::kvcmd

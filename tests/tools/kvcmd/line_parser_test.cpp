@@ -63,6 +63,9 @@ TEST(SplitWords, BlanksSeparateAndQuotesGroup) {
               (std::vector<std::string>{"C:\\Mein Ordner\\x.ov2", "y z.asc"}));
     EXPECT_EQ(texts(splitWords("pre\"fix mid\"post \"\"")),
               (std::vector<std::string>{"prefix midpost", ""}));
+    // A standalone character is a word of its own, except inside quotes.
+    EXPECT_EQ(texts(splitWords("a+\"b+c\" + d+", "+")),
+              (std::vector<std::string>{"a", "+", "b+c", "+", "d", "+"}));
     const auto words = splitWords("/t \"/t\"");
     EXPECT_FALSE(words[0].quoted);
     EXPECT_TRUE(words[1].quoted);
