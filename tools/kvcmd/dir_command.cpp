@@ -65,9 +65,9 @@ bool runDir(const Command& command) {
     std::error_code ec;
     fs::path directory = ".";
     std::vector<Listed> entries;
-    const bool whole = words.empty() || fs::is_directory(winpath::resolve(words[0].text), ec);
-    if (whole) {
-        if (!words.empty()) directory = winpath::resolve(words[0].text);
+    const fs::path named = words.empty() ? fs::path(".") : winpath::resolve(words[0].text);
+    if (fs::is_directory(named, ec)) {
+        directory = named;
         for (fs::directory_iterator it(directory, ec), end; !ec && it != end; it.increment(ec)) {
             entries.push_back({it->path().filename().string(), it->path()});
         }
@@ -86,8 +86,8 @@ bool runDir(const Command& command) {
         std::vector<fs::path> matches;
         if (winpath::hasWildcard(written)) {
             matches = winpath::expandWildcard(written);
-        } else if (fs::path path = winpath::resolve(written); fs::exists(path, ec)) {
-            matches.push_back(std::move(path));
+        } else if (fs::exists(named, ec)) {
+            matches.push_back(named);
         }
         if (matches.empty()) {
             writeLine(command.streams.err, messages::fileNotFoundNamed(written));
