@@ -18,8 +18,8 @@ std::size_t lastComponentStart(std::string_view written) {
 
 bool matchFolded(const std::vector<std::uint64_t>& pattern,
                  const std::vector<std::uint64_t>& name) {
-    const std::uint64_t star = foldCharacters("*").front();
-    const std::uint64_t question = foldCharacters("?").front();
+    static const std::uint64_t star = foldCharacters("*").front();
+    static const std::uint64_t question = foldCharacters("?").front();
     std::size_t p = 0;
     std::size_t n = 0;
     // Where the last `*` stood and how much of the name it has taken so far: on a mismatch

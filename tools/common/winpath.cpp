@@ -1,11 +1,11 @@
 #include "winpath.h"
 
-#include "name_fold.h"
-
 #include <optional>
 #include <string>
 #include <system_error>
 #include <vector>
+
+#include "name_fold.h"
 
 namespace kavinor::winpath {
 namespace {

@@ -39,14 +39,15 @@ bool isScript(const fs::path& path) {
            kavinor::winpath::equalFolded(extension, ".cmd");
 }
 
-int runScriptFile(const std::string& written, const std::vector<std::string>& arguments,
-                  Streams console) {
+// Runs the script found at `path`, which was written as `written`.
+int runScriptFile(const std::string& written, const fs::path& path,
+                  const std::vector<std::string>& arguments, Streams console) {
     kavinor::FileContents text;
     try {
-        text = kavinor::readWholeFile(kavinor::winpath::resolve(written), written);
+        text = kavinor::readWholeFile(path, written);
     } catch (const kavinor::IoError&) {
         std::error_code ec;
-        const bool isFile = fs::is_regular_file(kavinor::winpath::resolve(written), ec);
+        const bool isFile = fs::is_regular_file(path, ec);
         writeLine(console.err,
                   isFile ? messages::cannotRead(written) : messages::notACommand(written));
         return 1;
@@ -74,10 +75,10 @@ int runCommandLine(const std::string& line) {
     std::vector<Word> words = splitWords(parsed.command);
     if (words.empty()) return 0;
     const std::string first(trimTrailingBlanks(words.front().text));
-    if (isScript(kavinor::winpath::resolve(first))) {
+    if (const fs::path script = kavinor::winpath::resolve(first); isScript(script)) {
         std::vector<std::string> arguments{first};
         for (std::size_t i = 1; i < words.size(); ++i) arguments.push_back(words[i].text);
-        return runScriptFile(first, arguments, console);
+        return runScriptFile(first, script, arguments, console);
     }
     Interpreter interpreter(console);
     if (!interpreter.runCommand(parsed)) return 1;
@@ -94,7 +95,8 @@ int main(int argc, char** argv) {
         return runCommandLine(line);
     }
     if (argc >= 2 && argv[1][0] != '\0' && !kavinor::winpath::equalFolded(argv[1], "/c")) {
-        return runScriptFile(argv[1], std::vector<std::string>(argv + 1, argv + argc), Streams{});
+        return runScriptFile(argv[1], kavinor::winpath::resolve(argv[1]),
+                             std::vector<std::string>(argv + 1, argv + argc), Streams{});
     }
     std::fputs(kUsage, stderr);
     return 2;
