@@ -1,0 +1,11 @@
+#pragma once
+
+#include "fmr_main.h"
+
+namespace kavinor::conversion {
+
+// The click of the conversion button: asks for the output file, writes and runs the step
+// scripts one after the other, cleans up, and reports the outcome in a message box.
+void cmdKonvert_Click(mainwindow::FmrMain& window);
+
+}  // namespace kavinor::conversion

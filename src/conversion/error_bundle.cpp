@@ -1,0 +1,53 @@
+#include "error_bundle.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "script_file.h"
+#include "step_scripts.h"
+#include "task.h"
+
+namespace kavinor::conversion {
+
+std::vector<std::string> ErrorBatLines(std::string_view outDir, std::string_view version) {
+    std::string versionLine = "echo Kavinor ";
+    versionLine.append(version).append(" >version.txt");
+    return {CdLine(outDir),
+            versionLine,
+            "echo ------------------------------------ >strich.txt",
+            "dir >dir.txt",
+            "date /t >date.txt",
+            "time /t >time.txt",
+            "copy version.txt+strich.txt+date.txt+Time.txt+strich.txt+konvert.bat+strich.txt+"
+            "komplett.bat+strich.txt+asc2ov2.bat+strich.txt+Dir.txt Error.bug",
+            "copy error.bug+strich.txt+konvert.log+strich.txt+komplett.log+strich.txt+"
+            "asc2ov2.log+strich.txt+ascov2.log",
+            "del date.txt",
+            "del time.txt",
+            "del dir.txt",
+            "del strich.txt",
+            "del komplett.bat",
+            "del komplett.txt",
+            "del konvert.bat",
+            "del asc2ov2.bat",
+            "del version.txt",
+            "del konvert.log",
+            "del asc2ov2.log",
+            "del komplett.log"};
+}
+
+void RunErrorBundle(mainwindow::FmrMain& window) {
+    const std::filesystem::path script =
+        std::filesystem::path(window.strOutDir) / ScriptName(Script::Error);
+    // A script that could not be written is never started: an older one of that name is not
+    // this run's.
+    if (!WriteScript(script, ErrorBatLines(window.strOutDir, window.strVersion),
+                     window.platform.codePages)) {
+        return;
+    }
+    RunScript(window, Script::Error, false);
+    std::error_code ignored;
+    std::filesystem::remove(script, ignored);
+}
+
+}  // namespace kavinor::conversion

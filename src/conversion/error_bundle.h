@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "fmr_main.h"
+
+namespace kavinor::conversion {
+
+// error.bat: gathers version, date, time, the step scripts, a listing of the output directory
+// and the logs into Error.bug, then removes every script, log and intermediate file.
+std::vector<std::string> ErrorBatLines(std::string_view outDir, std::string_view version);
+
+// Writes error.bat, runs it without a log and deletes it again.
+void RunErrorBundle(mainwindow::FmrMain& window);
+
+}  // namespace kavinor::conversion

@@ -1,0 +1,89 @@
+#include "run_checks.h"
+
+#include <array>
+#include <set>
+#include <system_error>
+
+#include "name_fold.h"
+#include "step_scripts.h"
+#include "winpath.h"
+
+namespace kavinor::conversion {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Files in the output directory that a run writes and removes; an output of such a name would
+// be lost to the run's own clean-up.
+constexpr std::array<std::string_view, 15> kRunFiles = {
+    "konvert.bat", "komplett.bat", "asc2ov2.bat", "error.bat", "komplett.txt",
+    "konvert.log", "komplett.log", "asc2ov2.log", "Error.bug", "version.txt",
+    "strich.txt",  "dir.txt",      "date.txt",    "time.txt",  "ConvertTemp"};
+
+bool isRunFile(std::string_view name) {
+    for (const std::string_view own : kRunFiles) {
+        if (winpath::equalFolded(own, name)) return true;
+    }
+    return false;
+}
+
+// The name each chosen file has in the directory where the scripts gather them; the
+// interpreter does not tell names apart by letter case, so neither may two of these.
+std::optional<std::string> gatheredName(bool ov2Mode, const std::string& entry) {
+    if (!ov2Mode) return entry;
+    std::optional<std::string> base = DropLastCharacters(entry, 4);
+    if (base) base->append(".asc");
+    return base;
+}
+
+// The .ov2 source is named by its base and ".ov2" in lower case, which the interpreter finds
+// without regard to case; another file that it would find first must not be there.
+bool namesOwnSource(const mainwindow::FmrMain& window, const std::string& entry) {
+    const std::string written = window.strSourceDir + "\\" + *DropLastCharacters(entry, 4) + ".ov2";
+    const fs::path found = winpath::resolve(NativePath(window, written).string());
+    std::error_code ec;
+    if (!fs::exists(found, ec)) return true;
+    return fs::equivalent(found,
+                          NativePath(window, window.strSourceDir) / NativePath(window, entry), ec);
+}
+
+}  // namespace
+
+fs::path NativePath(const mainwindow::FmrMain& window, std::string_view text) {
+    const platform::CodePages& pages = window.platform.codePages;
+    return fs::path(pages.convert(text, platform::kInternalCodePage, pages.ansiCodePage()));
+}
+
+bool CanNameEverything(const mainwindow::FmrMain& window) {
+    const mainwindow::ScriptSafeNames& safe = window.safeNames;
+    if (!safe.isSafePath(window.strOutDir) || !safe.isSafePath(window.strSourceDir) ||
+        !safe.isSafePath(window.platform.toolDirectory) || !safe.isSafeName(window.strOutName) ||
+        isRunFile(window.strOutName)) {
+        return false;
+    }
+    std::set<std::vector<std::uint64_t>> gathered;
+    for (const std::string& entry : window.lstAuswahl2.entries()) {
+        const std::optional<std::string> name = gatheredName(window.bolOv2Mode, entry);
+        if (!name || !safe.isSafeName(entry) ||
+            !gathered.insert(winpath::foldCharacters(*name)).second) {
+            return false;
+        }
+        if (window.bolOv2Mode && !namesOwnSource(window, entry)) return false;
+    }
+    return true;
+}
+
+std::optional<std::uintmax_t> TotalSize(const fs::path& dir, const std::vector<fs::path>& names) {
+    std::uintmax_t total = 0;
+    for (const fs::path& name : names) {
+        std::error_code ec;
+        const fs::path file = dir / name;
+        if (!fs::is_regular_file(file, ec)) return std::nullopt;
+        const std::uintmax_t size = fs::file_size(file, ec);
+        if (ec) return std::nullopt;
+        total += size;
+    }
+    return total;
+}
+
+}  // namespace kavinor::conversion

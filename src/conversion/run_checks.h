@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "fmr_main.h"
+
+// What a run makes sure of so that it reports success only for an output that holds every
+// chosen file: before any script, that every name can be written into the scripts and names
+// exactly the file chosen; between the steps, that each step made all it should.
+
+namespace kavinor::conversion {
+
+// Whether the run can name everything it needs in its scripts: the output, source and tool
+// directories and the output name are safe, the output name is none of the run's own files,
+// and each chosen file can be named without mistaking it for another.
+bool CanNameEverything(const mainwindow::FmrMain& window);
+
+// The file system path of a text of the program's own.
+std::filesystem::path NativePath(const mainwindow::FmrMain& window, std::string_view text);
+
+// The total size of the files `names` in `dir`; empty when one of them is missing or is no
+// ordinary file.
+std::optional<std::uintmax_t> TotalSize(const std::filesystem::path& dir,
+                                        const std::vector<std::filesystem::path>& names);
+
+}  // namespace kavinor::conversion

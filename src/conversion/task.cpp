@@ -1,0 +1,61 @@
+#include "task.h"
+
+#include <optional>
+
+namespace kavinor::conversion {
+
+std::string_view ScriptName(Script script) {
+    switch (script) {
+        case Script::Konvert:
+            return "konvert.bat";
+        case Script::Komplett:
+            return "komplett.bat";
+        case Script::Asc2ov2:
+            return "asc2ov2.bat";
+        case Script::Error:
+            break;
+    }
+    return "error.bat";
+}
+
+std::string StartCommandLine(Script script, std::string_view outDir, bool withLog) {
+    std::string line = "\"";
+    line.append(outDir).append(ScriptName(script));
+    if (!withLog || script == Script::Error) return line.append("\"");
+    // The blanks differ from script to script; the interpreter ignores a blank before the
+    // closing quotation mark.
+    switch (script) {
+        case Script::Konvert:
+            return line.append("\" >konvert.log");
+        case Script::Komplett:
+            return line.append(" \" >komplett.log");
+        case Script::Asc2ov2:
+        case Script::Error:
+            break;
+    }
+    return line.append(" \">asc2ov2.log");
+}
+
+bool IsTaskRunning(platform::Processes& processes, std::int32_t TaskID) {
+    return processes.isRunning(TaskID);
+}
+
+void KillTask(platform::Processes& processes, std::int32_t TaskID) {
+    processes.terminate(TaskID);
+}
+
+void RunScript(mainwindow::FmrMain& window, Script script, bool withLog) {
+    platform::Platform& platform = window.platform;
+    const platform::CodePages& pages = platform.codePages;
+    const auto toAnsi = [&pages](std::string_view text) {
+        return pages.convert(text, platform::kInternalCodePage, pages.ansiCodePage());
+    };
+    const std::optional<platform::ProcessId> id = platform.processes.start(
+        toAnsi(StartCommandLine(script, window.strOutDir, withLog)), toAnsi(window.strOutDir));
+    window.lngTaskID = id.value_or(0);
+    while (IsTaskRunning(platform.processes, window.lngTaskID)) {
+    }
+    KillTask(platform.processes, window.lngTaskID);
+}
+
+}  // namespace kavinor::conversion

@@ -1,0 +1,36 @@
+#include "fmr_main.h"
+
+#include "list_collation.h"
+
+namespace kavinor::mainwindow {
+
+FmrMain::FmrMain(platform::Platform& platform)
+    : platform(platform),
+      safeNames(platform.codePages, platform.separator),
+      lstAuswahl1(platform::listLess),
+      lstAuswahl2(platform::listLess) {}
+
+bool FmrMain::IsFilePath(const std::string& strPath) const {
+    const platform::CodePages& pages = platform.codePages;
+    return platform.paths.exists(
+        pages.convert(strPath, platform::kInternalCodePage, pages.ansiCodePage()));
+}
+
+void FmrMain::Wait(std::int32_t mSek) {
+    platform.pause.wait(mSek);
+}
+
+void FmrMain::FillSourceList() {
+    const platform::CodePages& pages = platform.codePages;
+    const std::string ansi = pages.ansiCodePage();
+    lstAuswahl1.clear();
+    for (const std::string& found : platform.directories.listFiles(
+             pages.convert(strPattern, platform::kInternalCodePage, ansi))) {
+        const std::string name = pages.convert(found, ansi, platform::kInternalCodePage);
+        const bool exact = pages.convert(name, platform::kInternalCodePage, ansi) == found;
+        if (exact && safeNames.isSafeName(name) && !lstAuswahl1.add(name)) break;
+    }
+    lblDatei1.setCaption("Anzahl der Input-Dateien : " + std::to_string(lstAuswahl1.count()));
+}
+
+}  // namespace kavinor::mainwindow

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+
+#include "code_pages.h"
+#include "directory_fill.h"
+#include "message_dialog.h"
+#include "path_test.h"
+#include "pause.h"
+#include "processes.h"
+#include "save_dialog.h"
+
+namespace kavinor::platform {
+
+// Everything the windows' behaviour asks of the system, handed to the main window at its
+// creation.
+struct Platform {
+    Processes& processes;
+    Pause& pause;
+    PathTest& paths;
+    CodePages& codePages;
+    DirectoryFill& directories;
+    SaveDialog& saveDialog;
+    MessageDialog& messages;
+    // The program's own directory, where the tools and icon.bmp lie: no trailing separator,
+    // except at a root.
+    std::string toolDirectory;
+    // The separator of the paths the save dialog returns.
+    char separator;
+};
+
+}  // namespace kavinor::platform

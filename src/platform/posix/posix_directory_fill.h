@@ -1,0 +1,12 @@
+#pragma once
+
+#include "directory_fill.h"
+
+namespace kavinor::platform {
+
+class PosixDirectoryFill final : public DirectoryFill {
+public:
+    std::vector<std::string> listFiles(const std::string& pattern) override;
+};
+
+}  // namespace kavinor::platform

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "poi_list.h"
+#include "posix_processes.h"
+#include "run_window.h"
+#include "temp_dir.h"
+
+namespace kavinor::test {
+
+// The directory the build places kvcmd, the two tools and icon.bmp in.
+inline const std::filesystem::path kBuiltTools = KAVINOR_TOOL_DIR;
+
+// An .ov2 file holding `pois` in one area, encoded by hand.
+std::string ov2File(const std::vector<Poi>& pois);
+// An .asc text of `pois`, one CR LF line each.
+std::string ascFile(const std::vector<Poi>& pois);
+std::vector<Poi> joined(const std::vector<std::vector<Poi>>& parts);
+
+// Every entry of `dir` with its bytes, to tell what a run left and what it changed.
+std::map<std::string, std::string> contents(const std::filesystem::path& dir);
+
+// A run with the real interpreter and tools in a temporary directory, started from a tool
+// directory that holds the built programs and icon.bmp, less those a test leaves out.
+class EndToEnd : public ::testing::Test {
+protected:
+    EndToEnd();
+    // Takes `program` out of the tool directory (a later run misses it).
+    void removeTool(const std::string& program);
+    RunWindow& run();
+
+    std::filesystem::path tools() const { return temp.path() / "Werkzeuge"; }
+    std::filesystem::path source() const { return temp.path() / "Quelle Ä"; }
+    std::filesystem::path out() const { return temp.path() / "Ziel ö"; }
+
+    TempDir temp;
+
+private:
+    std::unique_ptr<platform::PosixProcesses> processes_;
+    std::unique_ptr<RunWindow> run_;
+};
+
+}  // namespace kavinor::test

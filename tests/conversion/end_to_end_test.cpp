@@ -1,0 +1,159 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "end_to_end_fixture.h"
+#include "test_files.h"
+
+// Whole runs from the click to the message, with the real interpreter and tools: the bytes of
+// what they leave, and what they leave alone.
+
+namespace kavinor::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::vector<Poi> kBurgen = {
+    {1074980, 4755760, "Schloss Neuschwanstein", "burg-001", "nur mit Führung", true},
+    {1073611, 4755556, "Schloss Hohenschwangau", "", "", false}};
+const std::vector<Poi> kKarte = {{896750, 4832306, "Burg Hohenzollern", "", "", false}};
+const std::vector<Poi> kSee = {{-12345, -3350000, "Kap der Guten Hoffnung", "", "", false},
+                               {947000, 4765000, "Bodensee", "r-7", "", true}};
+const std::vector<Poi> kOther = {{100, 200, "Nicht gewählt", "", "", false}};
+const std::vector<Poi> kUsersOwn = {{300, 400, "Eigener Text", "", "", false}};
+
+class ConversionEndToEnd : public EndToEnd {
+protected:
+    void writeOv2Sources() {
+        writeFile(source() / "Bürgen Alt.ov2", ov2File(kBurgen));
+        writeFile(source() / "Karte.OV2", ov2File(kKarte));
+        writeFile(source() / "Über See.ov2", ov2File(kSee));
+        writeFile(source() / "Nicht.ov2", ov2File(kOther));
+    }
+    void writeAscSources(const fs::path& dir) {
+        writeFile(dir / "Bürgen Alt.asc", ascFile(kBurgen));
+        writeFile(dir / "Karte.ASC", ascFile(kKarte));
+        writeFile(dir / "Über See.asc", ascFile(kSee));
+        writeFile(dir / "Nicht.asc", ascFile(kOther));
+    }
+    // Files of the user's own that the run must neither read nor change nor delete.
+    void writeUsersFiles(const fs::path& dir) {
+        writeFile(dir / "Eigene.asc", ascFile(kUsersOwn));
+        writeFile(dir / "notiz.txt", "bleibt\r\n");
+    }
+
+    std::map<std::string, std::string> withoutRunFiles(std::map<std::string, std::string> files,
+                                                       const std::vector<std::string>& made) {
+        for (const std::string& name : made) files.erase(name);
+        return files;
+    }
+
+    void expectSucceeded(const fs::path& output) {
+        EXPECT_EQ(run().messages.shown, std::vector<ShownMessage>{successMessage()});
+        EXPECT_EQ(run().window.txtov2.text(), output.string());
+    }
+};
+
+TEST_F(ConversionEndToEnd, Ov2FilesMergeIntoExactlyTheChosenPois) {
+    writeOv2Sources();
+    writeUsersFiles(out());
+    const std::map<std::string, std::string> before = contents(out());
+    run().choose(true, source(), {"Bürgen Alt.ov2", "Karte.OV2", "Über See.ov2"});
+    run().convert(out() / "Alle Punkte.ov2");
+
+    expectSucceeded(out() / "Alle Punkte.ov2");
+    EXPECT_EQ(sorted(readOv2(readFile(out() / "Alle Punkte.ov2"))),
+              joined({kBurgen, kKarte, kSee}));
+    EXPECT_EQ(readFile(out() / "Alle Punkte.bmp"), readFile(kBuiltTools / "icon.bmp"));
+    EXPECT_EQ(withoutRunFiles(contents(out()), {"Alle Punkte.ov2", "Alle Punkte.bmp"}), before);
+    EXPECT_EQ(contents(source()).size(), 4u);
+}
+
+// With the error log: Error.bug stays, and nothing else of the run.
+TEST_F(ConversionEndToEnd, AscFilesInTheOutputDirectoryWithTheErrorLog) {
+    writeAscSources(source());
+    writeUsersFiles(source());
+    const std::map<std::string, std::string> before = contents(source());
+    run().window.mnuError.setChecked(true);
+    run().choose(false, source(), {"Bürgen Alt.asc", "Karte.ASC", "Über See.asc"});
+    run().convert(source() / "Alle.ov2");
+
+    expectSucceeded(source() / "Alle.ov2");
+    EXPECT_EQ(sorted(readOv2(readFile(source() / "Alle.ov2"))), joined({kBurgen, kKarte, kSee}));
+    EXPECT_EQ(readFile(source() / "Alle.bmp"), readFile(kBuiltTools / "icon.bmp"));
+    EXPECT_EQ(withoutRunFiles(contents(source()), {"Alle.ov2", "Alle.bmp", "Error.bug"}), before);
+
+    const std::string bug = readFile(source() / "Error.bug");
+    const std::string rule = std::string(36, '-') + " \r\n";
+    EXPECT_EQ(bug.substr(0, 15 + rule.size()), "Kavinor 0.75 \r\n" + rule);
+    for (const char* part : {"md ConvertTemp\r\n", "copy \"", "makeov2.exe", "icon.bmp", "Alle.ov2",
+                             "komplett.log", "asc2ov2.log"}) {
+        EXPECT_NE(bug.find(part), std::string::npos) << part;
+    }
+}
+
+TEST_F(ConversionEndToEnd, Ov2FilesWithTheErrorLogAndAShortOutputName) {
+    writeOv2Sources();
+    writeUsersFiles(out());
+    writeFile(out() / "Error.bug", "from an earlier run");
+    const std::map<std::string, std::string> before = contents(out());
+    run().window.mnuError.setChecked(true);
+    run().choose(true, source(), {"Karte.OV2", "Über See.ov2"});
+    run().convert(out() / "ab");
+
+    expectSucceeded(out() / "ab");
+    EXPECT_EQ(sorted(readOv2(readFile(out() / "ab"))), joined({kKarte, kSee}));
+    EXPECT_EQ(withoutRunFiles(contents(out()), {"ab", "Error.bug"}),
+              withoutRunFiles(before, {"Error.bug"}));
+    const std::string bug = readFile(out() / "Error.bug");
+    EXPECT_EQ(bug.find("from an earlier run"), std::string::npos);
+    EXPECT_NE(bug.find("dumpov2.exe\" \"" + source().string() + "\\Karte.ov2\" \"Karte.asc\""),
+              std::string::npos);
+    EXPECT_NE(bug.find("konvert.log"), std::string::npos);
+}
+
+// The second run replaces the first one's output; the source list shows it afterwards.
+TEST_F(ConversionEndToEnd, ARunAgainReplacesTheOutputAndListsIt) {
+    writeOv2Sources();
+    run().choose(true, source(), {"Karte.OV2"});
+    run().convert(source() / "Neu.ov2");
+    EXPECT_EQ(sorted(readOv2(readFile(source() / "Neu.ov2"))), kKarte);
+
+    run().choose(true, source(), {"Bürgen Alt.ov2", "Nicht.ov2"});
+    run().convert(source() / "Neu.ov2");
+    EXPECT_EQ(sorted(readOv2(readFile(source() / "Neu.ov2"))), joined({kBurgen, kOther}));
+    EXPECT_EQ(run().messages.shown.size(), 2u);
+    EXPECT_EQ(run().window.lstAuswahl1.entries(),
+              (std::vector<std::string>{"Bürgen Alt.ov2", "Karte.OV2", "Neu.ov2", "Nicht.ov2",
+                                        "Über See.ov2"}));
+}
+
+// Directories of the user's own that bear the names of the run's scratch directories are
+// neither used nor touched: .ov2 input takes another name, .asc input fails.
+TEST_F(ConversionEndToEnd, TheUsersDirectoriesAreNeverTheRunsScratch) {
+    writeOv2Sources();
+    writeAscSources(source());
+    writeFile(out() / "KonvertTemp" / "Eigene.asc", ascFile(kUsersOwn));
+    writeFile(out() / "converttemp" / "Karte.ASC", "the user's own, not a copy");
+    const std::map<std::string, std::string> before = contents(out());
+    run().choose(true, source(), {"Karte.OV2"});
+    run().convert(out() / "Karte.ov2");
+    EXPECT_EQ(sorted(readOv2(readFile(out() / "Karte.ov2"))), kKarte);
+
+    run().choose(false, source(), {"Karte.ASC"});
+    run().convert(out() / "Karte.ov2");
+    EXPECT_EQ(run().messages.shown,
+              (std::vector<ShownMessage>{successMessage(), failureMessage()}));
+    EXPECT_EQ(sorted(readOv2(readFile(out() / "Karte.ov2"))), kKarte);
+    EXPECT_EQ(withoutRunFiles(contents(out()), {"Karte.ov2", "Karte.bmp"}), before);
+    EXPECT_EQ(contents(out() / "KonvertTemp"),
+              (std::map<std::string, std::string>{{"Eigene.asc", ascFile(kUsersOwn)}}));
+    EXPECT_EQ(contents(out() / "converttemp"),
+              (std::map<std::string, std::string>{{"Karte.ASC", "the user's own, not a copy"}}));
+}
+
+}  // namespace
+}  // namespace kavinor::test

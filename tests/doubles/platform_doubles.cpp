@@ -1,0 +1,42 @@
+#include "platform_doubles.h"
+
+#include <fstream>
+#include <iterator>
+
+namespace kavinor::test {
+
+bool FakeSaveDialog::showSave() {
+    ++shown_;
+    if (answers_.empty()) return false;
+    const Answer next = answers_.front();
+    answers_.pop_front();
+    if (next.accept) fileName_ = next.fileName;
+    return next.accept;
+}
+
+std::optional<platform::ProcessId> FakeProcesses::start(const std::string& commandLine,
+                                                        const std::string& workingDir) {
+    if (failStarts) return std::nullopt;
+    // The script is the quoted path at the start of the line, less a blank before the quote.
+    std::string script = commandLine.substr(1, commandLine.find('"', 1) - 1);
+    if (!script.empty() && script.back() == ' ') script.pop_back();
+    std::ifstream file(script, std::ios::binary);
+    Start started{
+        commandLine, workingDir,
+        std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>())};
+    starts.push_back(started);
+    if (onStart) onStart(started);
+    const platform::ProcessId id = nextId_++;
+    remaining_[id] = pollsWhileRunning;
+    return id;
+}
+
+bool FakeProcesses::isRunning(platform::ProcessId id) {
+    polled.push_back(id);
+    const auto process = remaining_.find(id);
+    if (process == remaining_.end() || process->second == 0) return false;
+    --process->second;
+    return true;
+}
+
+}  // namespace kavinor::test

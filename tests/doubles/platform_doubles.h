@@ -1,0 +1,106 @@
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "message_dialog.h"
+#include "pause.h"
+#include "processes.h"
+#include "save_dialog.h"
+
+// Stand-ins for what the windows and the system provide, recording what they were asked.
+
+namespace kavinor::test {
+
+// A save dialog whose answers are given in advance: each showSave() takes the next answer; a
+// cancel keeps the name of the last use, as the real dialog does.
+class FakeSaveDialog final : public platform::SaveDialog {
+public:
+    struct Answer {
+        bool accept;
+        std::string fileName;
+    };
+    void answer(bool accept, std::string fileName = {}) {
+        answers_.push_back({accept, std::move(fileName)});
+    }
+
+    void setFilter(const std::string& filter) override { filter_ = filter; }
+    void setFilterIndex(int index) override { filterIndex_ = index; }
+    bool showSave() override;
+    std::string fileName() const override { return fileName_; }
+
+    const std::string& filter() const { return filter_; }
+    int filterIndex() const { return filterIndex_; }
+    int shown() const { return shown_; }
+
+private:
+    std::deque<Answer> answers_;
+    std::string filter_;
+    int filterIndex_ = 0;
+    int shown_ = 0;
+    std::string fileName_;
+};
+
+struct ShownMessage {
+    std::string text;
+    int style;
+    std::string title;
+    bool operator==(const ShownMessage&) const = default;
+};
+
+class RecordingMessages final : public platform::MessageDialog {
+public:
+    void show(const std::string& text, int style, const std::string& title) override {
+        shown.push_back({text, style, title});
+        if (onShow) onShow();
+    }
+    std::vector<ShownMessage> shown;
+    // Runs while the box is "open", so a test can look at the window at that moment.
+    std::function<void()> onShow;
+};
+
+// Records the pauses instead of sleeping; `onWait` sees each one as it is asked for.
+class RecordingPause final : public platform::Pause {
+public:
+    void wait(std::int32_t milliseconds) override {
+        waits.push_back(milliseconds);
+        if (onWait) onWait(milliseconds);
+    }
+    std::vector<std::int32_t> waits;
+    std::function<void(std::int32_t)> onWait;
+};
+
+// Processes that are only pretended: each start hands out the next id and records the command
+// line, its working directory and the bytes of the script it names; each process then counts as
+// running for `pollsWhileRunning` tests. `onStart` may act as the script would.
+class FakeProcesses final : public platform::Processes {
+public:
+    struct Start {
+        std::string commandLine;
+        std::string workingDir;
+        std::string scriptBytes;
+    };
+    std::optional<platform::ProcessId> start(const std::string& commandLine,
+                                             const std::string& workingDir) override;
+    bool isRunning(platform::ProcessId id) override;
+    void terminate(platform::ProcessId id) override { terminated.push_back(id); }
+
+    bool failStarts = false;
+    int pollsWhileRunning = 0;
+    std::function<void(const Start&)> onStart;
+
+    std::vector<Start> starts;
+    std::vector<platform::ProcessId> polled;
+    std::vector<platform::ProcessId> terminated;
+
+private:
+    platform::ProcessId nextId_ = 4100;
+    std::map<platform::ProcessId, int> remaining_;
+};
+
+}  // namespace kavinor::test

@@ -1,0 +1,125 @@
+#include "iconv_code_pages.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/lsan_interface.h>
+#endif
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "run_tool.h"
+#include "temp_dir.h"
+
+namespace kavinor::platform {
+namespace {
+
+namespace fs = std::filesystem;
+using kavinor::test::TempDir;
+
+// The German letters and é, in each code page.
+const std::string kUtf8Letters = "\xC3\xA4\xC3\xB6\xC3\xBC\xC3\x84\xC3\x96\xC3\x9C\xC3\x9F\xC3\xA9";
+const std::string kCp1252Letters = "\xE4\xF6\xFC\xC4\xD6\xDC\xDF\xE9";
+const std::string kCp850Letters = "\x84\x94\x81\x8E\x99\x9A\xE1\x82";
+
+class IconvCodePagesTest : public ::testing::Test {
+protected:
+    IconvCodePages pages_{"CP1252", "CP850"};
+};
+
+TEST_F(IconvCodePagesTest, ConvertsGermanTextExactly) {
+    const std::string text = "M\xC3\xBC\xC3\x9Fig \xC3\x84pfel";
+
+    EXPECT_EQ(pages_.convert(text, "UTF-8", "CP1252"), "M\xFC\xDFig \xC4pfel");
+    EXPECT_EQ(pages_.convert(text, "UTF-8", "CP850"), "M\x81\xE1ig \x8Epfel");
+    EXPECT_EQ(pages_.convert(kUtf8Letters, "UTF-8", "CP1252"), kCp1252Letters);
+    EXPECT_EQ(pages_.convert(kUtf8Letters, "UTF-8", "CP850"), kCp850Letters);
+    EXPECT_EQ(pages_.convert(kCp1252Letters, "CP1252", "CP850"), kCp850Letters);
+    EXPECT_EQ(pages_.convert(kCp850Letters, "CP850", "CP1252"), kCp1252Letters);
+    EXPECT_EQ(pages_.convert(kCp850Letters, "CP850", "UTF-8"), kUtf8Letters);
+    EXPECT_EQ(pages_.convert(kCp1252Letters, "CP1252", "UTF-8"), kUtf8Letters);
+}
+
+TEST_F(IconvCodePagesTest, WritesOneQuestionMarkForACharacterTheTargetLacks) {
+    EXPECT_EQ(pages_.convert("\x80 5", "CP1252", "CP850"), "? 5");
+    EXPECT_EQ(pages_.convert("\x80", "CP1252", "UTF-8"), "\xE2\x82\xAC");
+    EXPECT_EQ(pages_.convert("a\xE2\x82\xAC\xF0\x9F\x98\x80z", "UTF-8", "CP850"), "a??z");
+    // In the target's own encoding of '?', not as a bare byte.
+    EXPECT_EQ(pages_.convert("\xF0\x9F\x98\x80!", "UTF-8", "UCS-2LE"), std::string("?\0!\0", 4));
+}
+
+TEST_F(IconvCodePagesTest, WritesOneQuestionMarkPerInvalidByteAndGoesOn) {
+    EXPECT_EQ(pages_.convert("a\xC3(b\xFF\xC3\xA4", "UTF-8", "CP1252"), "a?(b?\xE4");
+    EXPECT_EQ(pages_.convert("\xE2\x82z\xE2\x82", "UTF-8", "CP1252"), "??z??");
+    EXPECT_EQ(pages_.convert("\x81x\x8D", "CP1252", "UTF-8"), "?x?");
+}
+
+TEST_F(IconvCodePagesTest, ValidatesEvenBetweenTheSameCodePage) {
+    EXPECT_EQ(pages_.convert("x\xFFy\xC3\xA4\xED\xA0\x80", "utf-8", "UTF-8"), "x?y\xC3\xA4???");
+    EXPECT_EQ(pages_.convert(kCp1252Letters, "cp1252", "CP1252"), kCp1252Letters);
+}
+
+TEST_F(IconvCodePagesTest, KeepsOnlyAsciiBetweenUnknownCodePages) {
+    EXPECT_EQ(pages_.convert("\xC3\x84 ok?", "KEINE-SEITE", "UTF-8"), "?? ok?");
+    EXPECT_EQ(pages_.convert("\xC3\x84 ok?", "UTF-8", "KEINE-SEITE"), "?? ok?");
+}
+
+// Sets an environment variable for one scope, as the locale functions read them.
+class ScopedVariable {
+public:
+    ScopedVariable(const char* name, const std::string& value) : name_(name) {
+        if (const char* old = ::getenv(name)) old_ = old;
+        ::setenv(name, value.c_str(), 1);
+    }
+    ~ScopedVariable() {
+        if (old_) {
+            ::setenv(name_, old_->c_str(), 1);
+        } else {
+            ::unsetenv(name_);
+        }
+    }
+    ScopedVariable(const ScopedVariable&) = delete;
+    ScopedVariable& operator=(const ScopedVariable&) = delete;
+
+private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+TEST(IconvCodePagesLocaleTest, PlainAsciiAndUnknownLocalesCountAsUtf8) {
+    for (const char* locale : {"C", "POSIX", "xx_KEIN.LAND"}) {
+        ScopedVariable variable("LC_ALL", locale);
+        const IconvCodePages pages;
+        EXPECT_EQ(pages.ansiCodePage(), "UTF-8") << locale;
+        EXPECT_EQ(pages.oemCodePage(), "UTF-8") << locale;
+    }
+}
+
+TEST(IconvCodePagesLocaleTest, TakesTheCharacterSetOfTheLocale) {
+    TempDir dir;
+    const std::string localedef = "/usr/bin/localedef";
+    if (!fs::exists(localedef) || !fs::exists("/usr/share/i18n/charmaps/CP1252.gz")) {
+        GTEST_SKIP() << "no locale sources to build a CP1252 locale from";
+    }
+    // A path with a separator makes localedef write a directory instead of the system archive.
+    const fs::path locale = dir.path() / "de_DE.CP1252";
+    kavinor::test::runTool(localedef, {"-i", "de_DE", "-f", "CP1252", locale.string()}, dir.path(),
+                           dir.path() / "localedef.err");
+    ASSERT_TRUE(fs::is_directory(locale)) << "localedef made no locale";
+    ScopedVariable path("LOCPATH", dir.path().string());
+    ScopedVariable variable("LC_ALL", "de_DE.CP1252");
+
+#if defined(__SANITIZE_ADDRESS__)
+    // glibc's newlocale never frees its copy of LOCPATH.
+    const __lsan::ScopedDisabler locPathLeak;
+#endif
+    const IconvCodePages pages;
+
+    EXPECT_EQ(pages.ansiCodePage(), "CP1252");
+    EXPECT_EQ(pages.oemCodePage(), "CP1252");
+}
+
+}  // namespace
+}  // namespace kavinor::platform
