@@ -57,7 +57,10 @@ TEST(ListBoxes, KeepTheirOrderAndSelection) {
 
 TEST(ListBoxes, HoldAtMostWhatSixteenBitsCount) {
     ListBox list(byBytes);
-    for (int i = 0; i < ListBox::kMaxEntries; ++i) ASSERT_TRUE(list.add(std::to_string(i)));
+    // In ascending order, so each entry goes to the end.
+    for (int i = 0; i < ListBox::kMaxEntries; ++i) {
+        ASSERT_TRUE(list.add(std::string(5 - std::to_string(i).size(), '0') + std::to_string(i)));
+    }
     EXPECT_FALSE(list.add("one more"));
     EXPECT_EQ(list.count(), 32767);
 }
