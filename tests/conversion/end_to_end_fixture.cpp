@@ -2,21 +2,11 @@
 
 #include <cstdio>
 
-#include "ov2_bytes.h"
 #include "test_files.h"
 
 namespace kavinor::test {
 
 namespace fs = std::filesystem;
-
-std::string ov2File(const std::vector<Poi>& pois) {
-    std::string records;
-    for (const Poi& p : pois) {
-        records += p.extended ? extendedPoi(p.lon, p.lat, p.name, p.id, p.extra)
-                              : simplePoi(p.lon, p.lat, p.name);
-    }
-    return area(records);
-}
 
 namespace {
 
@@ -37,20 +27,6 @@ std::string ascFile(const std::vector<Poi>& pois) {
         text += "\r\n";
     }
     return text;
-}
-
-std::vector<Poi> joined(const std::vector<std::vector<Poi>>& parts) {
-    std::vector<Poi> all;
-    for (const std::vector<Poi>& part : parts) all.insert(all.end(), part.begin(), part.end());
-    return sorted(all);
-}
-
-std::map<std::string, std::string> contents(const fs::path& dir) {
-    std::map<std::string, std::string> files;
-    for (const std::string& name : listNames(dir)) {
-        files[name] = fs::is_directory(dir / name) ? "<dir>" : readFile(dir / name);
-    }
-    return files;
 }
 
 EndToEnd::EndToEnd() {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "poi_list.h"
+#include "poi_files.h"
 #include "posix_processes.h"
 #include "run_window.h"
 #include "temp_dir.h"
@@ -18,14 +18,8 @@ namespace kavinor::test {
 // The directory the build places kvcmd, the two tools and icon.bmp in.
 inline const std::filesystem::path kBuiltTools = KAVINOR_TOOL_DIR;
 
-// An .ov2 file holding `pois` in one area, encoded by hand.
-std::string ov2File(const std::vector<Poi>& pois);
 // An .asc text of `pois`, one CR LF line each.
 std::string ascFile(const std::vector<Poi>& pois);
-std::vector<Poi> joined(const std::vector<std::vector<Poi>>& parts);
-
-// Every entry of `dir` with its bytes, to tell what a run left and what it changed.
-std::map<std::string, std::string> contents(const std::filesystem::path& dir);
 
 // A run with the real interpreter and tools in a temporary directory, started from a tool
 // directory that holds the built programs and icon.bmp, less those a test leaves out.

@@ -29,4 +29,12 @@ std::vector<std::string> listNames(const std::filesystem::path& dir) {
     return names;
 }
 
+std::map<std::string, std::string> contents(const std::filesystem::path& dir) {
+    std::map<std::string, std::string> files;
+    for (const std::string& name : listNames(dir)) {
+        files[name] = std::filesystem::is_directory(dir / name) ? "<dir>" : readFile(dir / name);
+    }
+    return files;
+}
+
 }  // namespace kavinor::test

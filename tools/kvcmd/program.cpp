@@ -10,6 +10,7 @@
 
 #include "messages.h"
 #include "name_fold.h"
+#include "spawn_guards.h"
 #include "winpath.h"
 
 extern char** environ;
@@ -43,19 +44,6 @@ std::optional<fs::path> lookUp(const std::string& name) {
     }
     return std::nullopt;
 }
-
-class SpawnActions {
-public:
-    SpawnActions() { posix_spawn_file_actions_init(&actions_); }
-    ~SpawnActions() { posix_spawn_file_actions_destroy(&actions_); }
-    SpawnActions(const SpawnActions&) = delete;
-    SpawnActions& operator=(const SpawnActions&) = delete;
-    posix_spawn_file_actions_t* get() { return &actions_; }
-
-private:
-    posix_spawn_file_actions_t actions_;
-};
-
 }  // namespace
 
 std::optional<fs::path> findProgram(std::string_view written) {

@@ -8,8 +8,7 @@
 #include <vector>
 
 #include "kvcmd_test.h"
-#include "ov2_bytes.h"
-#include "poi_list.h"
+#include "poi_files.h"
 #include "same_bytes.h"
 #include "test_files.h"
 
@@ -28,22 +27,6 @@ const std::vector<Poi> kKartePois = {{896750, 4832306, "Burg \"Hohenzollern\"", 
 const std::vector<Poi> kZusatzPois = {{-12345, -3350000, "Kap der Guten Hoffnung", "", "", false},
                                       {993861, 4979306, "Würzburger Residenz", "r-7", "", true}};
 const std::vector<Poi> kNotChosenPois = {{100, 200, "Nicht gewählt", "", "", false}};
-
-// An .ov2 file holding `pois` in one area, encoded by hand.
-std::string ov2File(const std::vector<Poi>& pois) {
-    std::string records;
-    for (const Poi& p : pois) {
-        records += p.extended ? extendedPoi(p.lon, p.lat, p.name, p.id, p.extra)
-                              : simplePoi(p.lon, p.lat, p.name);
-    }
-    return area(records);
-}
-
-std::vector<Poi> joined(std::initializer_list<std::vector<Poi>> parts) {
-    std::vector<Poi> all;
-    for (const std::vector<Poi>& part : parts) all.insert(all.end(), part.begin(), part.end());
-    return sorted(all);
-}
 
 // The POI texts of an .asc run, by file name. The names sort differently case-blind (letters
 // compared upper-cased, as the scripts' listings order them) than byte by byte.
@@ -74,15 +57,6 @@ std::string quoted(const std::string& text) {
 std::vector<std::string> names(std::vector<std::string> list) {
     std::sort(list.begin(), list.end());
     return list;
-}
-
-// Every entry of `dir` with its bytes, to tell whether a run left the directory alone.
-std::map<std::string, std::string> contents(const fs::path& dir) {
-    std::map<std::string, std::string> files;
-    for (const std::string& name : listNames(dir)) {
-        files[name] = fs::is_directory(dir / name) ? "<dir>" : readFile(dir / name);
-    }
-    return files;
 }
 
 // Whether `log` shows every line of `script` in order, each echoed after an empty line behind
