@@ -131,6 +131,20 @@ TEST_F(ConversionEndToEnd, ARunAgainReplacesTheOutputAndListsIt) {
                                         "Über See.ov2"}));
 }
 
+// The interpreter reads `%%` as `%` and would expand `%OS%` or `%1`; names keep theirs.
+TEST_F(ConversionEndToEnd, PercentSignsInNamesAndDirectories) {
+    writeFile(source() / "Rabatt 50%.ov2", ov2File(kKarte));
+    writeFile(source() / "%1 und %PATH%.ov2", ov2File(kSee));
+    const fs::path target = temp.path() / "100% Ziel";
+    fs::create_directories(target);
+    run().choose(true, source(), {"Rabatt 50%.ov2", "%1 und %PATH%.ov2"});
+    run().convert(target / "Alle %OS%.ov2");
+
+    expectSucceeded(target / "Alle %OS%.ov2");
+    EXPECT_EQ(sorted(readOv2(readFile(target / "Alle %OS%.ov2"))), joined({kKarte, kSee}));
+    EXPECT_EQ(listNames(target), (std::vector<std::string>{"Alle %OS%.bmp", "Alle %OS%.ov2"}));
+}
+
 // Directories of the user's own that bear the names of the run's scratch directories are
 // neither used nor touched: .ov2 input takes another name, .asc input fails.
 TEST_F(ConversionEndToEnd, TheUsersDirectoriesAreNeverTheRunsScratch) {
