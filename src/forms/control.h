@@ -79,17 +79,14 @@ private:
     std::string text_;
 };
 
-// The file list: a directory path and a pattern; the window reads its path.
+// The file list: the window reads its directory path.
 class FileList final : public Control {
 public:
     const std::string& path() const { return path_; }
     void setPath(std::string path) { set(path_, std::move(path)); }
-    const std::string& pattern() const { return pattern_; }
-    void setPattern(std::string pattern) { set(pattern_, std::move(pattern)); }
 
 private:
     std::string path_;
-    std::string pattern_ = "*.*";
 };
 
 }  // namespace kavinor::forms

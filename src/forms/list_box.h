@@ -21,7 +21,6 @@ public:
     explicit ListBox(Less less) : less_(std::move(less)) {}
 
     std::int16_t count() const { return static_cast<std::int16_t>(entries_.size()); }
-    const std::string& entry(std::int16_t index) const { return entries_.at(index); }
     const std::vector<std::string>& entries() const { return entries_; }
 
     // Puts `entry` at its sorted place, after entries that sort equal. False when the list is
