@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 #include "configuration.h"
@@ -54,10 +55,10 @@ private:
     bool writeAndRun(Script script, const std::vector<std::string>& lines);
     std::optional<fs::path> makeScratch();
     std::vector<fs::path> namesOf(const std::vector<std::string>& texts) const;
+    const std::vector<std::string>& entries() const { return window_.lstAuswahl2.entries(); }
 
     FmrMain& window_;
     const fs::path outDir_;
-    const std::vector<std::string>& entries() const { return window_.lstAuswahl2.entries(); }
 
     bool complete_ = true;
     std::optional<fs::path> scratch_;
@@ -125,9 +126,7 @@ void ConversionSteps::konvert() {
                                               window_.strSourceDir, entries()));
     std::vector<std::string> texts;
     for (const std::string& entry : entries()) {
-        if (std::optional<std::string> base = DropLastCharacters(entry, 4)) {
-            texts.push_back(base->append(".asc"));
-        }
+        if (std::optional<std::string> text = TextName(entry)) texts.push_back(std::move(*text));
     }
     expectedSize_ = TotalSize(outDir_ / *scratch_, namesOf(texts));
     if (texts.size() != entries().size() || !expectedSize_) complete_ = false;

@@ -31,9 +31,7 @@ bool isRunFile(std::string_view name) {
 // interpreter does not tell names apart by letter case, so neither may two of these.
 std::optional<std::string> gatheredName(bool ov2Mode, const std::string& entry) {
     if (!ov2Mode) return entry;
-    std::optional<std::string> base = DropLastCharacters(entry, 4);
-    if (base) base->append(".asc");
-    return base;
+    return TextName(entry);
 }
 
 // The .ov2 source is named by its base and ".ov2" in lower case, which the interpreter finds
@@ -50,8 +48,7 @@ bool namesOwnSource(const mainwindow::FmrMain& window, const std::string& entry)
 }  // namespace
 
 fs::path NativePath(const mainwindow::FmrMain& window, std::string_view text) {
-    const platform::CodePages& pages = window.platform.codePages;
-    return fs::path(pages.convert(text, platform::kInternalCodePage, pages.ansiCodePage()));
+    return fs::path(window.platform.codePages.toAnsi(text));
 }
 
 bool CanNameEverything(const mainwindow::FmrMain& window) {

@@ -34,6 +34,12 @@ std::optional<std::string> DropLastCharacters(std::string_view text, std::size_t
     return std::string(text.substr(0, end));
 }
 
+std::optional<std::string> TextName(std::string_view entry) {
+    std::optional<std::string> base = DropLastCharacters(entry, 4);
+    if (base) base->append(".asc");
+    return base;
+}
+
 std::string CdLine(std::string_view dir) {
     return concat({"cd ", quoted(dir)});
 }

@@ -13,6 +13,9 @@ namespace kavinor::conversion {
 // `text` less its last `count` characters; empty when it has fewer.
 std::optional<std::string> DropLastCharacters(std::string_view text, std::size_t count);
 
+// The name of the text that step 1 makes of the chosen .ov2 file `entry`: its base and ".asc".
+std::optional<std::string> TextName(std::string_view entry);
+
 // `cd "{dir}"`: the first line of every script.
 std::string CdLine(std::string_view dir);
 

@@ -47,11 +47,9 @@ void KillTask(platform::Processes& processes, std::int32_t TaskID) {
 void RunScript(mainwindow::FmrMain& window, Script script, bool withLog) {
     platform::Platform& platform = window.platform;
     const platform::CodePages& pages = platform.codePages;
-    const auto toAnsi = [&pages](std::string_view text) {
-        return pages.convert(text, platform::kInternalCodePage, pages.ansiCodePage());
-    };
-    const std::optional<platform::ProcessId> id = platform.processes.start(
-        toAnsi(StartCommandLine(script, window.strOutDir, withLog)), toAnsi(window.strOutDir));
+    const std::optional<platform::ProcessId> id =
+        platform.processes.start(pages.toAnsi(StartCommandLine(script, window.strOutDir, withLog)),
+                                 pages.toAnsi(window.strOutDir));
     window.lngTaskID = id.value_or(0);
     while (IsTaskRunning(platform.processes, window.lngTaskID)) {
     }

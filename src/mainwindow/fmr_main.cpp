@@ -11,9 +11,7 @@ FmrMain::FmrMain(platform::Platform& platform)
       lstAuswahl2(platform::listLess) {}
 
 bool FmrMain::IsFilePath(const std::string& strPath) const {
-    const platform::CodePages& pages = platform.codePages;
-    return platform.paths.exists(
-        pages.convert(strPath, platform::kInternalCodePage, pages.ansiCodePage()));
+    return platform.paths.exists(platform.codePages.toAnsi(strPath));
 }
 
 void FmrMain::Wait(std::int32_t mSek) {
@@ -22,12 +20,10 @@ void FmrMain::Wait(std::int32_t mSek) {
 
 void FmrMain::FillSourceList() {
     const platform::CodePages& pages = platform.codePages;
-    const std::string ansi = pages.ansiCodePage();
     lstAuswahl1.clear();
-    for (const std::string& found : platform.directories.listFiles(
-             pages.convert(strPattern, platform::kInternalCodePage, ansi))) {
-        const std::string name = pages.convert(found, ansi, platform::kInternalCodePage);
-        const bool exact = pages.convert(name, platform::kInternalCodePage, ansi) == found;
+    for (const std::string& found : platform.directories.listFiles(pages.toAnsi(strPattern))) {
+        const std::string name = pages.fromAnsi(found);
+        const bool exact = pages.toAnsi(name) == found;
         if (exact && safeNames.isSafeName(name) && !lstAuswahl1.add(name)) break;
     }
     lblDatei1.setCaption("Anzahl der Input-Dateien : " + std::to_string(lstAuswahl1.count()));

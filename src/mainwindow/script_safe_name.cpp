@@ -21,12 +21,11 @@ bool hasForbiddenCharacter(std::string_view text) {
 }  // namespace
 
 bool ScriptSafeNames::survivesCodePages(std::string_view text) const {
-    const std::string ansi =
-        codePages_.convert(text, platform::kInternalCodePage, codePages_.ansiCodePage());
+    const std::string ansi = codePages_.toAnsi(text);
     const std::string oem =
         codePages_.convert(ansi, codePages_.ansiCodePage(), codePages_.oemCodePage());
     return codePages_.convert(oem, codePages_.oemCodePage(), codePages_.ansiCodePage()) == ansi &&
-           codePages_.convert(ansi, codePages_.ansiCodePage(), platform::kInternalCodePage) == text;
+           codePages_.fromAnsi(ansi) == text;
 }
 
 bool ScriptSafeNames::isSafeName(std::string_view name) const {

@@ -20,6 +20,14 @@ public:
     // a byte that is no character of `from`, each become one '?'.
     virtual std::string convert(std::string_view bytes, std::string_view from,
                                 std::string_view to) const = 0;
+
+    // A text of the program's own as the system names files: in the ANSI code page.
+    std::string toAnsi(std::string_view text) const {
+        return convert(text, kInternalCodePage, ansiCodePage());
+    }
+    std::string fromAnsi(std::string_view bytes) const {
+        return convert(bytes, ansiCodePage(), kInternalCodePage);
+    }
 };
 
 }  // namespace kavinor::platform
