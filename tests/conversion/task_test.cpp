@@ -17,13 +17,13 @@ TEST(Task, WatchPollsUntilTheScriptHasEndedThenTerminatesIt) {
     FakeProcesses processes;
     processes.pollsWhileRunning = 3;
     test::RunWindow run(processes, "/opt/kavinor");
-    run.window.strOutDir = temp.path().string() + "/";
+    const std::string dir = temp.path().string();
+    run.window.strOutDir = dir + "/";
 
     RunScript(run.window, Script::Komplett, true);
     ASSERT_EQ(processes.starts.size(), 1u);
-    EXPECT_EQ(processes.starts[0].commandLine,
-              "\"" + temp.path().string() + "/komplett.bat \" >komplett.log");
-    EXPECT_EQ(processes.starts[0].workingDir, temp.path().string() + "/");
+    EXPECT_EQ(processes.starts[0].commandLine, "\"" + dir + "/komplett.bat \" >komplett.log");
+    EXPECT_EQ(processes.starts[0].workingDir, dir + "/");
     const platform::ProcessId id = run.window.lngTaskID;
     EXPECT_EQ(processes.polled, std::vector<platform::ProcessId>(4, id));
     EXPECT_EQ(processes.terminated, std::vector<platform::ProcessId>{id});

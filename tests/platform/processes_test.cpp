@@ -48,7 +48,8 @@ std::string writeScript(const fs::path& path, const std::string& lines) {
     std::string text;
     for (char c : lines) text += c == '\n' ? std::string("\r\n") : std::string(1, c);
     writeFile(path, text);
-    return "\"" + path.string() + "\"";
+    const std::string name = path.string();
+    return "\"" + name + "\"";
 }
 
 // The third and fourth fields of /proc/<pid>/stat: state and parent; empty once it is gone.

@@ -132,7 +132,7 @@ private:
     void startPixels() {
         for (int i = 0; i < 16; ++i) {
             if (!defined_[i])
-                fail("palette entry " + std::string(1, "0123456789ABCDEF"[i]) +
+                fail(std::string("palette entry ") + "0123456789ABCDEF"[i] +
                      " is missing; all 16 are needed");
         }
         image_.pixels.reserve(static_cast<std::size_t>(image_.width) * image_.height);
@@ -149,7 +149,7 @@ private:
         const std::size_t column = static_cast<std::size_t>(row.data() - line.data()) + 1;
         for (std::size_t i = 0; i < row.size(); ++i) {
             if (hexValue(row[i]) < 0) {
-                fail(column + i, "'" + std::string(1, row[i]) + "' is not a hex digit");
+                fail(column + i, std::string("'") + row[i] + "' is not a hex digit");
             }
         }
         if (row.size() != static_cast<std::size_t>(image_.width)) {

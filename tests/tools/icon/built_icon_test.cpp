@@ -60,9 +60,10 @@ TEST_F(MakeIcon, BadSourceFailsWithOneLineAndLeavesTheTargetAsItWas) {
     const auto target = dir_ / "icon.bmp";
     std::ofstream(source) << "size 2 1\npalette\n";
     std::ofstream(target) << "old";
-    EXPECT_EQ(run("\"" + source.string() + "\" \"" + target.string() + "\""), 1);
+    const std::string sourceName = source.string();
+    EXPECT_EQ(run("\"" + sourceName + "\" \"" + target.string() + "\""), 1);
     EXPECT_EQ(readFile(dir_ / "stderr"),
-              "make_icon: " + source.string() + ":2: the file ends before its pixels section\n");
+              "make_icon: " + sourceName + ":2: the file ends before its pixels section\n");
     EXPECT_EQ(readFile(target), "old");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_), {}), 3);
 }

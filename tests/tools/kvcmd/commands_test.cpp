@@ -25,7 +25,8 @@ protected:
     // Runs the script as a step script with its log, and returns the log.
     std::string runLogged(std::string_view script) const {
         writeFile(work() / "s.bat", script);
-        const ToolRun run = runLine("\"" + (work() / "s.bat").string() + "\" >s.log");
+        const std::string scriptPath = (work() / "s.bat").string();
+        const ToolRun run = runLine("\"" + scriptPath + "\" >s.log");
         EXPECT_EQ(run.exitCode, 0);
         EXPECT_EQ(run.output + run.errors, "");
         return readFile(work() / "s.log");
@@ -211,10 +212,10 @@ TEST_F(Commands, ProgramsRunWithTheirOutputWhereTheLineSendsIt) {
     fs::create_directories(scratch() / "Mein Werkzeug");
     fs::copy_file(kToolDir / "kvcmd", scratch() / "Mein Werkzeug" / "kvcmd");
     const std::string withBlank = (scratch() / "mein werkzeug" / "KVCMD.exe").string();
-    const std::string log = runLogged(crlf({"\"" + kvcmd + "\" /c \"echo innen\" >innen.txt",
-                                            "\"" + kvcmd + " \" /c \"echo ins log\"",
-                                            "\"" + withBlank + "\" /c \"echo mit blank\">blank.txt",
-                                            "\"" + (kToolDir / "DUMPOV2.EXE").string() + "\""}));
+    const std::string dumpov2 = (kToolDir / "DUMPOV2.EXE").string();
+    const std::string log = runLogged(crlf(
+        {"\"" + kvcmd + "\" /c \"echo innen\" >innen.txt", "\"" + kvcmd + " \" /c \"echo ins log\"",
+         "\"" + withBlank + "\" /c \"echo mit blank\">blank.txt", "\"" + dumpov2 + "\""}));
     EXPECT_EQ(bytes("innen.txt"), "innen\r\n");
     EXPECT_EQ(bytes("blank.txt"), "mit blank\r\n");
     EXPECT_NE(log.find("ins log\r\n"), std::string::npos);

@@ -14,7 +14,8 @@ ToolRun KvcmdTest::runLine(const std::string& commandLine, const std::filesystem
 
 ToolRun KvcmdTest::runScript(const std::string& name, std::string_view text) const {
     writeFile(work_ / name, text);
-    return runLine("\"" + (work_ / name).string() + "\"");
+    const std::string script = (work_ / name).string();
+    return runLine("\"" + script + "\"");
 }
 
 ToolRun KvcmdTest::runArgs(const std::vector<std::string>& args) const {

@@ -77,7 +77,7 @@ Input scattered(int count, unsigned seed) {
     std::mt19937 random(seed);
     std::uniform_int_distribution<std::int32_t> lon(-18000000, 18000000), lat(-9000000, 9000000);
     for (int i = 0; i < count; ++i) {
-        const std::string name = "p" + std::to_string(i);
+        const std::string name = std::string("p").append(std::to_string(i));
         if (i % 9 == 0) {
             input.addExtended(lon(random), lat(random), name, "id" + name, i % 2 ? "" : "x");
         } else {
@@ -124,7 +124,8 @@ TEST(AreaIndex, SplitsAtTheMedianOfTheWiderSide) {
 
 TEST(AreaIndex, PoisAtOnePlaceStillSplitAndKeepTheirInputOrder) {
     Input input;
-    for (int i = 0; i < 100; ++i) input.add(700000, 5000000, "n" + std::to_string(i));
+    for (int i = 0; i < 100; ++i)
+        input.add(700000, 5000000, std::string("n").append(std::to_string(i)));
     const std::string bytes = written(input);
     AreaCheck check{bytes};
     check.walk(0, 0);

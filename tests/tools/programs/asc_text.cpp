@@ -46,7 +46,8 @@ std::string degrees(std::int32_t units) {
     const std::int64_t magnitude = units < 0 ? -std::int64_t{units} : units;
     std::string fraction = std::to_string(magnitude % 100'000);
     fraction.insert(0, 5 - fraction.size(), '0');
-    return (units < 0 ? "-" : "") + std::to_string(magnitude / 100'000) + "." + fraction;
+    std::string text = units < 0 ? "-" : "";
+    return text + std::to_string(magnitude / 100'000) + "." + fraction;
 }
 
 std::string sampleAsc(std::size_t count) {
@@ -54,7 +55,8 @@ std::string sampleAsc(std::size_t count) {
     for (std::size_t i = 0; i < count; ++i) {
         const Poi poi = samplePoi(i);
         text += degrees(poi.lon) + "," + degrees(poi.lat) + "," + quoted(poi.name);
-        if (poi.extended) text += "," + quoted(poi.id) + "," + quoted(poi.extra);
+        if (poi.extended)
+            text.append(",").append(quoted(poi.id)).append(",").append(quoted(poi.extra));
         text += "\r\n";
     }
     return text;
