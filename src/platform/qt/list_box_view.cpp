@@ -1,0 +1,61 @@
+#include "control_views.h"
+
+namespace kavinor::qt {
+
+ListBoxView::ListBoxView(forms::ListBox& list, const forms::ControlLayout& layout, QWidget* parent,
+                         double dotsPerInch)
+    : ControlView(list, layout, new QListWidget(parent), dotsPerInch), list_(list) {
+    widget_ = static_cast<QListWidget*>(widget());
+    widget_->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Rows of one height let the view place 32,767 entries without measuring each.
+    widget_->setUniformItemSizes(true);
+    for (const std::string& entry : list.entries()) {
+        widget_->addItem(QString::fromStdString(entry));
+    }
+    showSelection();
+    listConnection_ = list.listChanged.connect([this](const forms::ListChange& c) { follow(c); });
+    QObject::connect(widget_, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (!mirroring_) chosen(row);
+    });
+}
+
+ListBoxView::~ListBoxView() {
+    list_.listChanged.disconnect(listConnection_);
+}
+
+void ListBoxView::follow(const forms::ListChange& change) {
+    mirroring_ = true;
+    switch (change.kind) {
+        case forms::ListChange::Kind::Inserted:
+            widget_->insertItem(change.index,
+                                QString::fromStdString(list_.entries()[change.index]));
+            break;
+        case forms::ListChange::Kind::Removed:
+            delete widget_->takeItem(change.index);
+            break;
+        case forms::ListChange::Kind::Cleared:
+            widget_->clear();
+            break;
+        case forms::ListChange::Kind::Selected:
+            break;
+    }
+    mirroring_ = false;
+    // Qt moves its current row along with inserts and removals; the list's selection rules.
+    showSelection();
+}
+
+void ListBoxView::showSelection() {
+    mirroring_ = true;
+    const int row = list_.selectedIndex().value_or(-1);
+    if (widget_->currentRow() != row) widget_->setCurrentRow(row);
+    if (row < 0) widget_->clearSelection();
+    mirroring_ = false;
+}
+
+void ListBoxView::chosen(int row) {
+    list_.choose(row < 0 ? std::nullopt : std::optional<std::int16_t>(row));
+    // Input that the list dropped leaves its selection, and so the view's, as it was.
+    showSelection();
+}
+
+}  // namespace kavinor::qt

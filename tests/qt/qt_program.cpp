@@ -1,0 +1,92 @@
+#include "qt_program.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <filesystem>
+
+#include "repainting_pause.h"
+
+namespace kavinor::test {
+
+void BriefPause::wait(std::int32_t milliseconds) {
+    waits.push_back(milliseconds);
+    qt::runEventsFor(1);
+}
+
+QtProgram::QtProgram(platform::Processes& system, std::string toolDirectory)
+    : processes(system),
+      codePages("UTF-8", "UTF-8"),
+      platform{processes,
+               pause,
+               paths,
+               codePages,
+               directories,
+               drives,
+               collation,
+               links,
+               dialog,
+               messages,
+               std::move(toolDirectory),
+               '/'},
+      program(platform, loop),
+      frontEnd(program.windows()),
+      window(program.fmrMain) {
+    drives.table = {{"/", platform::kDriveFixed}};
+}
+
+void QtProgram::startToMainWindow() {
+    program.start();
+    click(program.frmSplash, "cmdOK");
+}
+
+void QtProgram::click(const forms::Window& owner, std::string_view name) const {
+    QWidget* target = view(owner).widgetOf(name);
+    QTest::mouseClick(target, Qt::LeftButton, {}, target->rect().center());
+}
+
+void QtProgram::openDirectory(const std::string& path) const {
+    auto* dir = widget<QListWidget>(window, "Dir");
+    const auto rowOf = [dir](const QString& name) {
+        for (int row = 0; row < dir->count(); ++row) {
+            if (dir->item(row)->text().trimmed() == name) return row;
+        }
+        return -1;
+    };
+    QListWidgetItem* root = dir->item(rowOf(QStringLiteral("/")));
+    QTest::mouseDClick(dir->viewport(), Qt::LeftButton, {}, dir->visualItemRect(root).center());
+    for (const auto& part : std::filesystem::path(path).relative_path()) {
+        dir->setCurrentRow(rowOf(QString::fromStdString(part.string())));
+        QTest::keyClick(dir, Qt::Key_Return);
+    }
+}
+
+DialogAnswers::DialogAnswers(QString saveAs) : saveAs_(std::move(saveAs)) {
+    QObject::connect(&timer_, &QTimer::timeout, [this] { answer(); });
+    timer_.start(5);
+}
+
+void DialogAnswers::answer() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+        messages.push_back({box->windowTitle(), box->text(), box->icon(),
+                            static_cast<int>(box->buttons().size())});
+        box->button(QMessageBox::Ok)->click();
+    } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+        ++saveDialogs;
+        nameFilters = dialog->nameFilters();
+        preselected = dialog->selectedFiles();
+        asksToOverwrite = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
+        if (saveAs_.isEmpty()) {
+            dialog->reject();
+        } else {
+            dialog->selectFile(saveAs_);
+            // Accepting checks the name as the user's "Save" does.
+            static_cast<QDialog*>(dialog)->accept();
+        }
+    }
+}
+
+}  // namespace kavinor::test

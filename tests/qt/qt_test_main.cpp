@@ -1,0 +1,15 @@
+// The GUI suites run through the real Qt widgets, offscreen unless the caller names a display.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+#include "window_fonts.h"
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    kavinor::qt::installFontSubstitutes();
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
