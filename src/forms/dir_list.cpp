@@ -25,7 +25,9 @@ void DirList::refresh() {
 void DirList::open(std::int16_t index) {
     userInput([this, index] {
         if (index >= 0 && index < static_cast<std::int16_t>(entries_.size())) {
-            setPath(entries_[index].path);
+            // A copy: moving there replaces the entries that hold the path.
+            const std::string path = entries_[index].path;
+            setPath(path);
         }
     });
 }

@@ -246,6 +246,8 @@ TEST(DirLists, ShowThePathFromTheRootThenTheSubdirectories) {
     EXPECT_EQ(dirs.currentIndex(), 1);
     EXPECT_FALSE(dirs.setPath("/fehlt"));
     EXPECT_EQ(dirs.path(), "/mnt/usb b/Karten");
+    dirs.open(2);  // a path too long to be kept inside its string
+    EXPECT_EQ(dirs.path(), "/mnt/usb b/Karten/A");
     dirs.open(0);
     EXPECT_EQ(dirs.path(), "/mnt/usb b");
     EXPECT_TRUE(dirs.setPath("/mnt/usb b/gesperrt"));
@@ -253,7 +255,7 @@ TEST(DirLists, ShowThePathFromTheRootThenTheSubdirectories) {
     dirs.open(1);  // the current directory: no change
     dirs.setPath("/");
     EXPECT_EQ(dirs.entries(), (std::vector<E>{{"/", "/", 0}, {"A", "/A", 1}, {"b", "/b", 1}}));
-    EXPECT_EQ(changes, 3);
+    EXPECT_EQ(changes, 4);
 }
 
 }  // namespace

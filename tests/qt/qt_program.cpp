@@ -63,7 +63,7 @@ void QtProgram::openDirectory(const std::string& path) const {
     }
 }
 
-DialogAnswers::DialogAnswers(QString saveAs) : saveAs_(std::move(saveAs)) {
+DialogAnswers::DialogAnswers(QString fileName) : saveAs(std::move(fileName)) {
     QObject::connect(&timer_, &QTimer::timeout, [this] { answer(); });
     timer_.start(5);
 }
@@ -79,10 +79,10 @@ void DialogAnswers::answer() {
         nameFilters = dialog->nameFilters();
         preselected = dialog->selectedFiles();
         asksToOverwrite = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
-        if (saveAs_.isEmpty()) {
+        if (saveAs.isEmpty()) {
             dialog->reject();
         } else {
-            dialog->selectFile(saveAs_);
+            dialog->selectFile(saveAs);
             // Accepting checks the name as the user's "Save" does.
             static_cast<QDialog*>(dialog)->accept();
         }

@@ -68,10 +68,10 @@ public:
 };
 
 // Answers the modal dialogs that the program shows, as a user would: a save dialog with
-// `saveAs`, a message box with OK. Records what each showed.
+// `saveAs`, or a cancel while it is empty; a message box with OK. Records what each showed.
 class DialogAnswers {
 public:
-    explicit DialogAnswers(QString saveAs = {});
+    explicit DialogAnswers(QString fileName = {});
 
     struct Message {
         QString title;
@@ -84,10 +84,10 @@ public:
     QStringList nameFilters;
     QStringList preselected;
     bool asksToOverwrite = true;
+    QString saveAs;
 
 private:
     void answer();
-    QString saveAs_;
     QTimer timer_;
 };
 

@@ -83,6 +83,7 @@ TEST_F(NoticeWindowView, SizedLabelsKeepTheirAnchorAndTheNoticeIsCentredOnTheFra
 }
 
 TEST_F(NoticeWindowView, OkIsTheOnlyControlTheKeyboardReachesAndOpensTheMainWindow) {
+    ASSERT_TRUE(QTest::qWaitForWindowActive(const_cast<qt::WindowView*>(&view())));
     widget("cmdOK")->setFocus();
     QTest::keyClick(widget("cmdOK"), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), widget("cmdOK"));

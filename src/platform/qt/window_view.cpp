@@ -144,7 +144,6 @@ void WindowView::mirrorState() {
     const QRect screenArea = screen()->availableGeometry();
     move(screenArea.center() - QPoint(width() / 2, height() / 2));
     show();
-    raise();
     activateWindow();
 }
 
