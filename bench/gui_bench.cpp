@@ -15,12 +15,9 @@
 #include <string>
 #include <vector>
 
-#include "front_end.h"
-#include "program.h"
-#include "qt_event_loop.h"
+#include "desktop_program.h"
 #include "qt_program.h"
 #include "report.h"
-#include "system_platform.h"
 #include "temp_dir.h"
 #include "window_fonts.h"
 
@@ -40,14 +37,9 @@ double cpuSeconds() {
 
 // The program as kavinor starts it, until its notice window is on the screen.
 int showNotice(const std::string& toolDirectory) {
-    QApplication::setQuitOnLastWindowClosed(false);
-    kavinor::qt::installFontSubstitutes();
-    kavinor::app::SystemPlatform system(toolDirectory);
-    kavinor::qt::QtEventLoop loop;
-    kavinor::program::Program program(system.get(), loop);
-    const kavinor::qt::FrontEnd frontEnd(program.windows());
-    program.start();
-    const QWidget& notice = frontEnd.view(program.frmSplash);
+    kavinor::app::DesktopProgram kavinor(toolDirectory);
+    kavinor.program().start();
+    const QWidget& notice = kavinor.frontEnd().view(kavinor.program().frmSplash);
     while (!notice.windowHandle() || !notice.windowHandle()->isExposed()) {
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }

@@ -44,8 +44,8 @@ click() {
     sleep 0.5
 }
 
-# The notice window has no title; it is the only window at first. "OK" lies in its frame.
-notice=$(window '^$')
+# The notice window has no title bar; the system names it after the program.
+notice=$(window '^kavinor$')
 click "$notice" 0 248 292
 main=$(window '^Kavinor V')
 eval "$(xdotool getwindowgeometry --shell "$main")"
@@ -54,7 +54,7 @@ click "$main" "$menu" 64 72     # Convert ".ov2": the input frame opens at the t
 click "$main" "$menu" 224 336   # its OK: the sample files fill the source list
 click "$main" "$menu" 328 180   # >>
 click "$main" "$menu" 328 304   # Komplette LUV Datei erstellen: the save dialog
-window 'Speichern|Save' >/dev/null
+sleep 1
 xdotool type --delay 20 "$work/Alle Orte.ov2"
 xdotool key Return
 sleep 3

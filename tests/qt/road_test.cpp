@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
+#include <algorithm>
 #include <filesystem>
 
 #include "poi_files.h"
@@ -95,7 +96,13 @@ TEST_P(Roads, FromTheNoticeToTheMergedFileOfTheChosenPois) {
 
 INSTANTIATE_TEST_SUITE_P(Qt, Roads,
                          ::testing::Values(Road{"", true}, Road{"kvcmd", false},
-                                           Road{"makeov2", false}, Road{"icon.bmp", true}));
+                                           Road{"makeov2", false}, Road{"icon.bmp", true}),
+                         [](const ::testing::TestParamInfo<Road>& info) {
+                             if (!*info.param.missing) return std::string("with_every_tool");
+                             std::string name = std::string("without_") + info.param.missing;
+                             std::replace(name.begin(), name.end(), '.', '_');
+                             return name;
+                         });
 
 }  // namespace
 }  // namespace kavinor::test
