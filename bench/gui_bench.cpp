@@ -97,7 +97,7 @@ int main(int argc, char** argv) {
         makeSourceFiles(source);
         kavinor::test::FakeProcesses processes;
         kavinor::test::QtProgram app(processes, argv[1]);
-        app.startToMainWindow();
+        if (!app.startToMainWindow()) throw std::runtime_error("the main window is not active");
         Measurement fill;
         Measurement copy;
         for (int i = 0; i < kRepetitions; ++i) {

@@ -26,14 +26,15 @@ work=$(mktemp -d)
 program=$!
 trap 'kill "$program" 2>/dev/null; rm -rf "$work"' EXIT
 
-# The first shown window whose title matches, once it is there.
+# The first shown window of the program whose title matches ("--name PATTERN"), or any of its
+# shown windows ("--class kavinor"), once it is there.
 window() {
     for _ in $(seq 100); do
-        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
+        id=$(xdotool search --onlyvisible "$1" "$2" 2>/dev/null | head -n 1 || true)
         if [[ -n "$id" ]]; then echo "$id"; return; fi
         sleep 0.1
     done
-    echo "screenshot.sh: no window '$1' appeared" >&2
+    echo "screenshot.sh: no window '$2' appeared" >&2
     exit 1
 }
 
@@ -44,10 +45,10 @@ click() {
     sleep 0.5
 }
 
-# The notice window has no title bar; the system names it after the program.
-notice=$(window '^kavinor$')
+# The notice window has no title; at first it is the program's only window.
+notice=$(window --class kavinor)
 click "$notice" 0 248 292
-main=$(window '^Kavinor V')
+main=$(window --name '^Kavinor V')
 eval "$(xdotool getwindowgeometry --shell "$main")"
 menu=$((HEIGHT - 437))
 click "$main" "$menu" 64 72     # Convert ".ov2": the input frame opens at the tool directory

@@ -29,7 +29,7 @@ protected:
         for (const char* name : {"a.ov2", "b.ov2", "c.ov2"}) {
             writeFile(source() / name, ov2File({{100, 200, name, "", "", false}}));
         }
-        app.startToMainWindow();
+        ASSERT_TRUE(app.startToMainWindow());
     }
     std::filesystem::path source() const { return temp.path() / "Quelle"; }
     // Confirms the source directory through the input frame.
@@ -142,7 +142,6 @@ TEST_F(MainWindowView, NothingUnderTheShownInputFrameIsReachedByMouseOrKeyboard)
     EXPECT_FALSE(app.window.lstAuswahl1.selectedIndex());
     EXPECT_FALSE(app.window.lstAuswahl2.selectedIndex());
 
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&app.view(app.window)));
     widget("Drive")->setFocus();
     std::set<QString> focused;
     for (int i = 0; i < 12; ++i) {

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
@@ -37,9 +38,11 @@ QtProgram::QtProgram(platform::Processes& system, std::string toolDirectory)
     drives.table = {{"/", platform::kDriveFixed}};
 }
 
-void QtProgram::startToMainWindow() {
+bool QtProgram::startToMainWindow() {
     program.start();
     click(program.frmSplash, "cmdOK");
+    // As on a desktop, the main window becomes the active one, which owns the dialogs.
+    return QTest::qWaitForWindowActive(&view(window));
 }
 
 void QtProgram::click(const forms::Window& owner, std::string_view name) const {
@@ -69,22 +72,24 @@ DialogAnswers::DialogAnswers(QString fileName) : saveAs(std::move(fileName)) {
 }
 
 void DialogAnswers::answer() {
+    // Keys and clicks, as a user gives them, so they pass the front end's input filter.
     QWidget* modal = QApplication::activeModalWidget();
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
         messages.push_back({box->windowTitle(), box->text(), box->icon(),
                             static_cast<int>(box->buttons().size())});
-        box->button(QMessageBox::Ok)->click();
+        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
     } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
         ++saveDialogs;
         nameFilters = dialog->nameFilters();
         preselected = dialog->selectedFiles();
         asksToOverwrite = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
         if (saveAs.isEmpty()) {
-            dialog->reject();
+            QTest::keyClick(name, Qt::Key_Escape);
         } else {
-            dialog->selectFile(saveAs);
-            // Accepting checks the name as the user's "Save" does.
-            static_cast<QDialog*>(dialog)->accept();
+            // Typed names open the completion list, which would take the Return.
+            name->setText(saveAs);
+            QTest::keyClick(name, Qt::Key_Return);
         }
     }
 }

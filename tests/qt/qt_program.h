@@ -42,8 +42,9 @@ public:
     Widget* widget(const forms::Window& window, std::string_view name) const {
         return qobject_cast<Widget*>(view(window).widgetOf(name));
     }
-    // Starts the program and confirms the notice with its "OK", as a user does.
-    void startToMainWindow();
+    // Starts the program and confirms the notice with its "OK", as a user does. False when the
+    // main window does not become the active window.
+    [[nodiscard]] bool startToMainWindow();
     // Clicks the widget of `name` in `window` with the mouse.
     void click(const forms::Window& window, std::string_view name) const;
     // Moves the directory list to `path` as a user does: a double-click on the drive's root,

@@ -54,7 +54,7 @@ TEST_P(Roads, FromTheNoticeToTheMergedFileOfTheChosenPois) {
     writeFile(source() / "gipfel.ov2", ov2File({{1, 2, "Gipfel", "", "", false}}));
     fs::create_directories(output().parent_path());
 
-    app.startToMainWindow();
+    ASSERT_TRUE(app.startToMainWindow());
     app.click(app.window, "cmdStart");
     app.openDirectory(source().string());
     app.click(app.window, "cmdOK");

@@ -95,7 +95,7 @@ TEST_F(NoticeWindowView, OkIsTheOnlyControlTheKeyboardReachesAndOpensTheMainWind
 
 class AboutWindowView : public NoticeWindowView {
 protected:
-    void SetUp() override { app.startToMainWindow(); }
+    void SetUp() override { ASSERT_TRUE(app.startToMainWindow()); }
     QAction* aboutItem() const {
         QAction* help = app.view(app.window).menuBar()->actions().at(1);
         return help->menu()->actions().last();

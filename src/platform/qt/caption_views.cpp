@@ -28,10 +28,10 @@ FrameView::FrameView(forms::Frame& frame, const forms::ControlLayout& layout, QW
     box_ = static_cast<QGroupBox*>(widget());
     // A frame hides what lies below it; its line runs through the middle of its caption, which
     // sits on it at the top left.
-    box_->setAutoFillBackground(true);
     const int half = box_->fontMetrics().height() / 2;
     box_->setStyleSheet(
-        QStringLiteral("QGroupBox { border: 2px groove palette(mid); margin-top: %1px; }"
+        QStringLiteral("QGroupBox { border: 2px groove palette(mid); margin-top: %1px;"
+                       " background-color: palette(window); background-clip: margin; }"
                        "QGroupBox::title { subcontrol-origin: margin; left: 6px;"
                        " padding: 0 2px; background-color: palette(window); }")
             .arg(half));

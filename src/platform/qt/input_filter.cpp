@@ -37,12 +37,9 @@ InputFilter::InputFilter(std::vector<const WindowView*> views) : views_(std::mov
 bool InputFilter::eventFilter(QObject* watched, QEvent* event) {
     if (!isUserInput(event->type()) || !watched->isWidgetType()) return false;
     const auto* target = static_cast<const QWidget*>(watched);
-    // A menu's drop-down is a window of its own, but its parent chain leads to its window.
-    for (const QWidget* w = target; w != nullptr; w = w->parentWidget()) {
-        const auto view = std::find(views_.begin(), views_.end(), w);
-        if (view != views_.end()) return !(*view)->takesInputFor(target);
-    }
-    return false;
+    // A dialog that a handler shows is a window of its own, also when a program window owns it.
+    const auto view = std::find(views_.begin(), views_.end(), target->window());
+    return view != views_.end() && !(*view)->takesInputFor(target);
 }
 
 }  // namespace kavinor::qt
