@@ -22,7 +22,7 @@ MenuView::MenuView(forms::Window& window, QMenuBar* bar) : QObject(bar) {
             action = menu->menuAction();
         } else if (menu != nullptr) {
             action = menu->addAction(QString());
-            QObject::connect(action, &QAction::triggered, this, [this, item, action] {
+            QObject::connect(action, &QAction::triggered, this, [item, action] {
                 // Qt has just flipped a check mark of its own; the item decides.
                 mirror({item, action, 0});
                 item->click();
