@@ -88,21 +88,24 @@ int main(int argc, char** argv) {
         return 2;
     }
     try {
+        const std::string tools = fs::absolute(argv[1]).string();
         QApplication::setQuitOnLastWindowClosed(false);
         kavinor::qt::installFontSubstitutes();
-        const Measurement starts = measureStarts(argv[0], argv[1]);
+        const Measurement starts = measureStarts(argv[0], tools);
 
         kavinor::test::TempDir temp;
         const fs::path source = temp.path() / "Quelle";
         makeSourceFiles(source);
         kavinor::test::FakeProcesses processes;
-        kavinor::test::QtProgram app(processes, argv[1]);
+        kavinor::test::QtProgram app(processes, tools);
         if (!app.startToMainWindow()) throw std::runtime_error("the main window is not active");
         Measurement fill;
         Measurement copy;
         for (int i = 0; i < kRepetitions; ++i) {
             app.click(app.window, "cmdStart");
-            app.openDirectory(source.string());
+            if (!app.openDirectory(source.string())) {
+                throw std::runtime_error("the directory list did not reach " + source.string());
+            }
             for (auto [measurement, button] : {std::pair{&fill, "cmdOK"}, {&copy, "cmdallehin"}}) {
                 QElapsedTimer clock;
                 clock.start();
@@ -113,7 +116,9 @@ int main(int argc, char** argv) {
                 measurement->cpuSeconds.push_back(cpuSeconds() - cpu);
             }
             if (app.window.lstAuswahl2.count() != kNames) {
-                throw std::runtime_error("the target list does not hold every name");
+                throw std::runtime_error("the target list holds " +
+                                         std::to_string(app.window.lstAuswahl2.count()) +
+                                         " names, not all");
             }
         }
         kavinor::bench::printTimeHeader();

@@ -35,7 +35,7 @@ protected:
     // Confirms the source directory through the input frame.
     void chooseSource() {
         app.click(app.window, "cmdStart");
-        app.openDirectory(source().string());
+        ASSERT_TRUE(app.openDirectory(source().string()));
         app.click(app.window, "cmdOK");
     }
     template <typename Widget = QWidget>

@@ -50,7 +50,7 @@ void QtProgram::click(const forms::Window& owner, std::string_view name) const {
     QTest::mouseClick(target, Qt::LeftButton, {}, target->rect().center());
 }
 
-void QtProgram::openDirectory(const std::string& path) const {
+bool QtProgram::openDirectory(const std::string& path) const {
     auto* dir = widget<QListWidget>(window, "Dir");
     const auto rowOf = [dir](const QString& name) {
         for (int row = 0; row < dir->count(); ++row) {
@@ -58,12 +58,15 @@ void QtProgram::openDirectory(const std::string& path) const {
         }
         return -1;
     };
-    QListWidgetItem* root = dir->item(rowOf(QStringLiteral("/")));
-    QTest::mouseDClick(dir->viewport(), Qt::LeftButton, {}, dir->visualItemRect(root).center());
+    // A double-click is a click and a second press that the system reports as one.
+    const QPoint root = dir->visualItemRect(dir->item(rowOf(QStringLiteral("/")))).center();
+    QTest::mouseClick(dir->viewport(), Qt::LeftButton, {}, root);
+    QTest::mouseDClick(dir->viewport(), Qt::LeftButton, {}, root);
     for (const auto& part : std::filesystem::path(path).relative_path()) {
         dir->setCurrentRow(rowOf(QString::fromStdString(part.string())));
         QTest::keyClick(dir, Qt::Key_Return);
     }
+    return window.Dir.path() == path;
 }
 
 DialogAnswers::DialogAnswers(QString fileName) : saveAs(std::move(fileName)) {

@@ -48,8 +48,8 @@ public:
     // Clicks the widget of `name` in `window` with the mouse.
     void click(const forms::Window& window, std::string_view name) const;
     // Moves the directory list to `path` as a user does: a double-click on the drive's root,
-    // then Enter on each directory on the way down.
-    void openDirectory(const std::string& path) const;
+    // then Enter on each directory on the way down. False when it does not arrive there.
+    [[nodiscard]] bool openDirectory(const std::string& path) const;
 
     qt::RepaintingProcesses processes;
     BriefPause pause;

@@ -56,7 +56,7 @@ TEST_P(Roads, FromTheNoticeToTheMergedFileOfTheChosenPois) {
 
     ASSERT_TRUE(app.startToMainWindow());
     app.click(app.window, "cmdStart");
-    app.openDirectory(source().string());
+    ASSERT_TRUE(app.openDirectory(source().string()));
     app.click(app.window, "cmdOK");
     auto* list = app.widget<QListWidget>(app.window, "lstAuswahl1");
     ASSERT_EQ(list->count(), 3);
