@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "name_fold.h"
+#include "system_text.h"
 #include "winpath.h"
 
 namespace kavinor::winpath {
@@ -66,14 +67,14 @@ std::vector<std::filesystem::path> expandWildcard(std::string_view written) {
     std::error_code ec;
     std::filesystem::directory_iterator it(dir, ec);
     for (; !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
-        std::string name = it->path().filename().string();
+        std::string name = sys::textOf(it->path().filename());
         if (matchesWildcard(pattern, name)) names.push_back(std::move(name));
     }
     std::sort(names.begin(), names.end(), lessFolded);
     std::vector<std::filesystem::path> paths;
     paths.reserve(names.size());
     for (const std::string& name : names)
-        paths.push_back(start == 0 ? std::filesystem::path(name) : dir / name);
+        paths.push_back(start == 0 ? sys::pathFromText(name) : dir / sys::pathFromText(name));
     return paths;
 }
 

@@ -1,0 +1,163 @@
+// Whole conversion runs in the system's own interpreter with the built .exe tools, checked by the
+// bytes they leave.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "conversion_run.h"
+#include "fmr_main.h"
+#include "platform_doubles.h"
+#include "scratch_dir.h"
+#include "system_text.h"
+#include "win32_code_pages.h"
+#include "win32_directory_fill.h"
+#include "win32_path_test.h"
+#include "win32_processes.h"
+
+namespace kavinor::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kBuiltTools = KAVINOR_TOOL_DIR;
+const std::vector<std::string> kSamples = {"aussichtspunkte", "burgen", "gipfel", "seen"};
+
+const std::string kFailure =
+    "Fehler bei Dateierstellung!\r\n"
+    "Bitte ERROR-LOG einschalten und Vorgang erneut ausf\xC3\xBChren!\r\n"
+    "Die Datei ERROR.BUG wird im Zielverzeichnis erstellt!\r\n"
+    "Diese Datei bitte per eMail an support@kavinor.de senden!";
+const std::string kSuccess = "Komplette .ov2 Datei wurde erfolgreich erstellt !";
+
+// The merge that kvcmd and the Linux tools made of the same samples, when the test run has it.
+std::string linuxMerge(const std::string& name) {
+    const char* dir = std::getenv("KAVINOR_LINUX_MERGES");
+    return dir == nullptr ? std::string() : readBytes(fs::path(dir) / name);
+}
+
+class WindowsRun : public ::testing::Test {
+protected:
+    WindowsRun()
+        : tools(dir.path() / L"Werkzeuge"),
+          source(dir.path() / L"Quelle \u00c4 mit Blank"),
+          out(dir.path() / L"Ziel \u00f6 mit Blank"),
+          platform{processes, pause,    paths,       pages, directories,
+                   dialog,    messages, text(tools), '\\'},
+          window(platform) {
+        for (const fs::path& d : {tools, source, out}) fs::create_directory(d);
+        for (const char* name : {"dumpov2.exe", "makeov2.exe", "icon.bmp"}) {
+            fs::copy_file(kBuiltTools / name, tools / name);
+        }
+        window.strVersion = "0.75";
+    }
+
+    static std::string text(const fs::path& path) { return sys::textOf(path); }
+
+    void choose(bool ov2Mode, const fs::path& from, const std::vector<std::string>& names) {
+        window.bolOv2Mode = ov2Mode;
+        window.strSourceDir = text(from);
+        window.strPattern = window.strSourceDir + (ov2Mode ? "\\*.ov2" : "\\*.asc");
+        window.File.setPath(window.strSourceDir);
+        for (const std::string& name : names) window.lstAuswahl2.add(name);
+    }
+
+    // Runs with the dialog answering `output`; returns the message shown at the end.
+    std::string convert(const fs::path& output) {
+        dialog.answer(true, text(output));
+        conversion::cmdKonvert_Click(window);
+        return messages.shown.empty() ? std::string() : messages.shown.back().text;
+    }
+
+    void copySample(const std::string& name, const fs::path& to) {
+        fs::copy_file(kBuiltTools / (name + ".ov2"), to, fs::copy_options::overwrite_existing);
+    }
+
+    std::vector<std::string> namesIn(const fs::path& d) const {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(d))
+            names.push_back(text(entry.path().filename()));
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    ScratchDir dir;
+    fs::path tools;
+    fs::path source;
+    fs::path out;
+    platform::Win32Processes processes;
+    RecordingPause pause;
+    platform::Win32PathTest paths;
+    platform::Win32CodePages pages;
+    platform::Win32DirectoryFill directories;
+    FakeSaveDialog dialog;
+    RecordingMessages messages;
+    platform::Platform platform;
+    mainwindow::FmrMain window;
+};
+
+TEST_F(WindowsRun, Ov2InputWithUmlautsAndBlanksMergesAsOnLinux) {
+    std::vector<std::string> chosen;
+    for (const std::string& name : kSamples) {
+        copySample(name, source / (name + ".ov2"));
+        chosen.push_back(name + ".ov2");
+    }
+    choose(true, source, chosen);
+    ASSERT_EQ(convert(out / L"Alle Gr\u00f6\u00dfen.ov2"), kSuccess);
+    EXPECT_EQ(namesIn(out), (std::vector<std::string>{"Alle Gr\xC3\xB6\xC3\x9F"
+                                                      "en.bmp",
+                                                      "Alle Gr\xC3\xB6\xC3\x9F"
+                                                      "en.ov2"}));
+    EXPECT_EQ(readBytes(out / L"Alle Gr\u00f6\u00dfen.bmp"), readBytes(tools / "icon.bmp"));
+    const std::string linux = linuxMerge("alle-ov2.ov2");
+    if (linux.empty()) GTEST_SKIP() << "KAVINOR_LINUX_MERGES not given: no Linux merge to match";
+    EXPECT_TRUE(readBytes(out / L"Alle Gr\u00f6\u00dfen.ov2") == linux);
+}
+
+TEST_F(WindowsRun, AscInputMergesOnlyTheChosenTexts) {
+    const fs::path samples = KAVINOR_SAMPLE_DIR;
+    for (const std::string& name : kSamples) {
+        fs::copy_file(samples / (name + ".asc"), source / (name + ".asc"));
+    }
+    choose(false, source, {"burgen.asc", "seen.asc"});
+    ASSERT_EQ(convert(out / L"\u00dcbersicht.ov2"), kSuccess);
+    EXPECT_EQ(namesIn(source).size(), kSamples.size());
+    const std::string linux = linuxMerge("alle-asc.ov2");
+    if (linux.empty()) GTEST_SKIP() << "KAVINOR_LINUX_MERGES not given: no Linux merge to match";
+    EXPECT_TRUE(readBytes(out / L"\u00dcbersicht.ov2") == linux);
+}
+
+TEST_F(WindowsRun, OutputBesideTheSourcesLeavesThemAndListsTheOutput) {
+    copySample("burgen", source / L"Burgen Schl\u00f6sser.ov2");
+    copySample("seen", source / "seen.ov2");
+    choose(true, source, {"Burgen Schl\xC3\xB6sser.ov2", "seen.ov2"});
+    ASSERT_EQ(convert(source / L"Zusammen \u00e4.ov2"), kSuccess);
+    EXPECT_EQ(readBytes(source / "seen.ov2"), readBytes(kBuiltTools / "seen.ov2"));
+    EXPECT_EQ(namesIn(source).size(), 4u);
+    EXPECT_EQ(window.lstAuswahl1.count(), 3);
+}
+
+TEST_F(WindowsRun, CorruptInputFailsKeepsEarlierOutputAndLogsTheComplaint) {
+    copySample("burgen", source / "burgen.ov2");
+    writeBytes(source / L"kaputt \u00e4.ov2", std::string("\x02\x30\x00\x00\x00", 5));
+    writeBytes(out / "Alle.ov2", "alte Ausgabe");
+    writeBytes(out / "Alle.bmp", "altes Bild");
+    choose(true, source, {"burgen.ov2", "kaputt \xC3\xA4.ov2"});
+    window.mnuError.setChecked(true);
+    EXPECT_EQ(convert(out / "Alle.ov2"), kFailure);
+    EXPECT_EQ(readBytes(out / "Alle.ov2"), "alte Ausgabe");
+    EXPECT_EQ(readBytes(out / "Alle.bmp"), "altes Bild");
+    EXPECT_EQ(namesIn(out), (std::vector<std::string>{"Alle.bmp", "Alle.ov2", "Error.bug"}));
+    const std::string bug = readBytes(out / "Error.bug");
+    // The complaint names the file in the console code page, as the log holds it.
+    const std::string oemName = pages.convert("kaputt \xC3\xA4.ov2", "UTF-8", pages.oemCodePage());
+    EXPECT_NE(bug.find("dumpov2: "), std::string::npos) << bug;
+    EXPECT_NE(bug.find(oemName), std::string::npos) << bug;
+}
+
+}  // namespace
+}  // namespace kavinor::test
