@@ -159,5 +159,38 @@ TEST_F(WindowsRun, CorruptInputFailsKeepsEarlierOutputAndLogsTheComplaint) {
     EXPECT_NE(bug.find(oemName), std::string::npos) << bug;
 }
 
+// Bad input that the run must turn down as a whole, keeping an earlier output.
+TEST_F(WindowsRun, TextCutShortAtACtrlZOrReadOnlyOutputFailsAndKeepsTheOutput) {
+    const fs::path samples = KAVINOR_SAMPLE_DIR;
+    const std::string burgen = readBytes(samples / "burgen.asc");
+    writeBytes(source / "burgen.asc", burgen);
+    // The interpreter's join stops reading a text at a Ctrl-Z of its own.
+    writeBytes(source / "mitte.asc", burgen.substr(0, 40) + "\x1A" + burgen.substr(40));
+    writeBytes(out / "Alle.ov2", "alte Ausgabe");
+    choose(false, source, {"burgen.asc", "mitte.asc"});
+    EXPECT_EQ(convert(out / "Alle.ov2"), kFailure);
+    EXPECT_EQ(readBytes(out / "Alle.ov2"), "alte Ausgabe");
+
+    window.lstAuswahl2.clear();
+    window.lstAuswahl2.add("burgen.asc");
+    fs::permissions(out / "Alle.ov2", fs::perms::all, fs::perm_options::remove);
+    EXPECT_EQ(convert(out / "Alle.ov2"), kFailure);
+    fs::permissions(out / "Alle.ov2", fs::perms::owner_all, fs::perm_options::add);
+    EXPECT_EQ(readBytes(out / "Alle.ov2"), "alte Ausgabe");
+}
+
+// The interpreter cannot work in a directory longer than the system's classic limit: the run
+// reports the failure and the earlier output stays.
+TEST_F(WindowsRun, OutputDirectoryLongerThan260CharactersFailsAndKeepsTheOutput) {
+    fs::path deep = out;
+    while (deep.native().size() < 280) deep /= std::wstring(30, L'o');
+    fs::create_directories(deep);
+    writeBytes(deep / "Lang.ov2", "alte Ausgabe");
+    copySample("seen", source / "seen.ov2");
+    choose(true, source, {"seen.ov2"});
+    EXPECT_EQ(convert(deep / "Lang.ov2"), kFailure);
+    EXPECT_EQ(readBytes(deep / "Lang.ov2"), "alte Ausgabe");
+}
+
 }  // namespace
 }  // namespace kavinor::test
