@@ -74,7 +74,7 @@ protected:
     }
 
     void copySample(const std::string& name, const fs::path& to) {
-        fs::copy_file(kBuiltTools / (name + ".ov2"), to, fs::copy_options::overwrite_existing);
+        fs::copy_file(kBuiltTools / (name + ".ov2"), to);
     }
 
     std::vector<std::string> namesIn(const fs::path& d) const {
@@ -101,13 +101,10 @@ protected:
 };
 
 TEST_F(WindowsRun, Ov2InputWithUmlautsAndBlanksMergesAsOnLinux) {
-    std::vector<std::string> chosen;
-    for (const std::string& name : kSamples) {
-        copySample(name, source / (name + ".ov2"));
-        chosen.push_back(name + ".ov2");
-    }
-    choose(true, source, chosen);
-    ASSERT_EQ(convert(out / L"Alle Gr\u00f6\u00dfen.ov2"), kSuccess);
+    for (const std::string& name : kSamples) copySample(name, source / (name + ".ov2"));
+    choose(true, source, {"aussichtspunkte.ov2", "burgen.ov2", "gipfel.ov2", "seen.ov2"});
+    const fs::path output = out / L"Alle Gr\u00f6\u00dfen.ov2";
+    ASSERT_EQ(convert(output), kSuccess);
     EXPECT_EQ(namesIn(out), (std::vector<std::string>{"Alle Gr\xC3\xB6\xC3\x9F"
                                                       "en.bmp",
                                                       "Alle Gr\xC3\xB6\xC3\x9F"
@@ -115,13 +112,12 @@ TEST_F(WindowsRun, Ov2InputWithUmlautsAndBlanksMergesAsOnLinux) {
     EXPECT_EQ(readBytes(out / L"Alle Gr\u00f6\u00dfen.bmp"), readBytes(tools / "icon.bmp"));
     const std::string linux = linuxMerge("alle-ov2.ov2");
     if (linux.empty()) GTEST_SKIP() << "KAVINOR_LINUX_MERGES not given: no Linux merge to match";
-    EXPECT_TRUE(readBytes(out / L"Alle Gr\u00f6\u00dfen.ov2") == linux);
+    EXPECT_TRUE(readBytes(output) == linux);
 }
 
-TEST_F(WindowsRun, AscInputMergesOnlyTheChosenTexts) {
-    const fs::path samples = KAVINOR_SAMPLE_DIR;
+TEST_F(WindowsRun, AscInputMergesOnlyTheChosenTextsAsOnLinux) {
     for (const std::string& name : kSamples) {
-        fs::copy_file(samples / (name + ".asc"), source / (name + ".asc"));
+        fs::copy_file(fs::path(KAVINOR_SAMPLE_DIR) / (name + ".asc"), source / (name + ".asc"));
     }
     choose(false, source, {"burgen.asc", "seen.asc"});
     ASSERT_EQ(convert(out / L"\u00dcbersicht.ov2"), kSuccess);
@@ -152,44 +148,38 @@ TEST_F(WindowsRun, CorruptInputFailsKeepsEarlierOutputAndLogsTheComplaint) {
     EXPECT_EQ(readBytes(out / "Alle.ov2"), "alte Ausgabe");
     EXPECT_EQ(readBytes(out / "Alle.bmp"), "altes Bild");
     EXPECT_EQ(namesIn(out), (std::vector<std::string>{"Alle.bmp", "Alle.ov2", "Error.bug"}));
-    const std::string bug = readBytes(out / "Error.bug");
-    // The complaint names the file in the console code page, as the log holds it.
-    const std::string oemName = pages.convert("kaputt \xC3\xA4.ov2", "UTF-8", pages.oemCodePage());
-    EXPECT_NE(bug.find("dumpov2: "), std::string::npos) << bug;
-    EXPECT_NE(bug.find(oemName), std::string::npos) << bug;
+    // The tool's complaint, naming the file as the script does, in the console code page.
+    const std::string complaint =
+        "dumpov2: " +
+        pages.convert(text(source) + "\\kaputt \xC3\xA4.ov2:", "UTF-8", pages.oemCodePage());
+    EXPECT_NE(readBytes(out / "Error.bug").find(complaint), std::string::npos);
 }
 
-// Bad input that the run must turn down as a whole, keeping an earlier output.
-TEST_F(WindowsRun, TextCutShortAtACtrlZOrReadOnlyOutputFailsAndKeepsTheOutput) {
-    const fs::path samples = KAVINOR_SAMPLE_DIR;
-    const std::string burgen = readBytes(samples / "burgen.asc");
+// Each is turned down as a whole, and the earlier output stays.
+TEST_F(WindowsRun, BadInputFailsAndKeepsTheEarlierOutput) {
+    const std::string burgen = readBytes(fs::path(KAVINOR_SAMPLE_DIR) / "burgen.asc");
     writeBytes(source / "burgen.asc", burgen);
     // The interpreter's join stops reading a text at a Ctrl-Z of its own.
     writeBytes(source / "mitte.asc", burgen.substr(0, 40) + "\x1A" + burgen.substr(40));
-    writeBytes(out / "Alle.ov2", "alte Ausgabe");
-    choose(false, source, {"burgen.asc", "mitte.asc"});
-    EXPECT_EQ(convert(out / "Alle.ov2"), kFailure);
-    EXPECT_EQ(readBytes(out / "Alle.ov2"), "alte Ausgabe");
-
-    window.lstAuswahl2.clear();
-    window.lstAuswahl2.add("burgen.asc");
-    fs::permissions(out / "Alle.ov2", fs::perms::all, fs::perm_options::remove);
-    EXPECT_EQ(convert(out / "Alle.ov2"), kFailure);
-    fs::permissions(out / "Alle.ov2", fs::perms::owner_all, fs::perm_options::add);
-    EXPECT_EQ(readBytes(out / "Alle.ov2"), "alte Ausgabe");
-}
-
-// The interpreter cannot work in a directory longer than the system's classic limit: the run
-// reports the failure and the earlier output stays.
-TEST_F(WindowsRun, OutputDirectoryLongerThan260CharactersFailsAndKeepsTheOutput) {
     fs::path deep = out;
     while (deep.native().size() < 280) deep /= std::wstring(30, L'o');
     fs::create_directories(deep);
-    writeBytes(deep / "Lang.ov2", "alte Ausgabe");
-    copySample("seen", source / "seen.ov2");
-    choose(true, source, {"seen.ov2"});
-    EXPECT_EQ(convert(deep / "Lang.ov2"), kFailure);
-    EXPECT_EQ(readBytes(deep / "Lang.ov2"), "alte Ausgabe");
+    const fs::path readOnly = out / L"Schreibgesch\u00fctzt.ov2";
+    const std::pair<fs::path, std::vector<std::string>> cases[] = {
+        {out / "Alle.ov2", {"burgen.asc", "mitte.asc"}},
+        {readOnly, {"burgen.asc"}},
+        {deep / "Alle.ov2", {"burgen.asc"}},
+    };
+    writeBytes(readOnly, "alte Ausgabe");
+    fs::permissions(readOnly, fs::perms::all, fs::perm_options::remove);
+    for (const auto& [output, chosen] : cases) {
+        if (output != readOnly) writeBytes(output, "alte Ausgabe");
+        window.lstAuswahl2.clear();
+        choose(false, source, chosen);
+        EXPECT_EQ(convert(output), kFailure) << text(output);
+        EXPECT_EQ(readBytes(output), "alte Ausgabe") << text(output);
+    }
+    fs::permissions(readOnly, fs::perms::owner_all, fs::perm_options::add);
 }
 
 }  // namespace

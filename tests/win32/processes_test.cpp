@@ -15,16 +15,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(InterpreterCommandLineTest, LoggedLinesAlsoLogStandardError) {
-    const std::pair<std::string, std::string> cases[] = {
-        {R"("C:\a\konvert.bat")", R"(cmd /c ""C:\a\konvert.bat"")"},
-        {R"("C:\a\konvert.bat" >konvert.log)", R"(cmd /c ""C:\a\konvert.bat" >konvert.log 2>&1")"},
-        {R"("C:\a\asc2ov2.bat ">asc2ov2.log)", R"(cmd /c ""C:\a\asc2ov2.bat ">asc2ov2.log 2>&1")"},
-        {R"("C:\a>b\error.bat")", R"(cmd /c ""C:\a>b\error.bat"")"},
-    };
-    for (const auto& [line, expected] : cases) EXPECT_EQ(InterpreterCommandLine(line), expected);
-}
-
 class Win32ProcessesTest : public ::testing::Test {
 protected:
     Win32ProcessesTest() : work(dir.path() / L"Ausgabe \u00e4") { fs::create_directory(work); }
@@ -60,10 +50,6 @@ TEST_F(Win32ProcessesTest, RunsInTheWorkingDirectoryAndLogsAllItSays) {
     const std::string log = test::readBytes(work / "schritt.log");
     EXPECT_NE(log.find("echo erledigt"), std::string::npos) << log;
     EXPECT_NE(log.find("fehlt.txt"), std::string::npos) << log;
-}
-
-TEST_F(Win32ProcessesTest, MissingWorkingDirectoryStartsNothing) {
-    EXPECT_FALSE(processes.start(script("a.bat", "echo a\r\n"), ansi(work / "fehlt")));
 }
 
 TEST_F(Win32ProcessesTest, TerminateEndsAScriptThatNeverEndsAndOnlyThatOnce) {
