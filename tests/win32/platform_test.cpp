@@ -1,5 +1,5 @@
-// The Windows platform layer on real files: code pages, directory fill, drives, collation,
-// path test and program directory.
+// The Windows platform layer on real files and processes: code pages, directory fill, the
+// terminate of a script, drives and collation; the end-to-end runs cover the rest.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -14,7 +14,7 @@
 #include "win32_collation.h"
 #include "win32_directory_fill.h"
 #include "win32_drives.h"
-#include "win32_path_test.h"
+#include "win32_processes.h"
 
 namespace kavinor::platform {
 namespace {
@@ -84,16 +84,16 @@ TEST_F(Win32Files, FillListsOrdinaryFilesWithNamesTheAnsiPageHolds) {
     EXPECT_FALSE(fill.listDirectories(ansi(file("liste.asc"))));
 }
 
-TEST_F(Win32Files, PathTestAndStampFollowTheFile) {
-    Win32PathTest paths;
-    const std::string name = ansi(file("Ausgabe \xC3\xA4.ov2"));
-    EXPECT_FALSE(paths.exists(name) || paths.stamp(name) || paths.exists(""));
-    test::writeBytes(file("Ausgabe \xC3\xA4.ov2"), "alt");
-    const auto before = paths.stamp(name);
-    ASSERT_TRUE(before && paths.exists(name));
-    test::writeBytes(file("neu.tmp"), "neu");
-    ASSERT_FALSE(sys::replaceFile(file("neu.tmp"), file("Ausgabe \xC3\xA4.ov2")));
-    EXPECT_NE(paths.stamp(name), before);
+TEST_F(Win32Files, TerminateEndsAScriptThatNeverEndsAndOnlyThatOnce) {
+    test::writeBytes(file("ewig \xC3\xA4.bat"), ":oben\r\ngoto oben\r\n");
+    Win32Processes processes;
+    const auto id =
+        processes.start("\"" + ansi(file("ewig \xC3\xA4.bat")) + "\"", ansi(dir.path()));
+    ASSERT_TRUE(id);
+    EXPECT_TRUE(processes.isRunning(*id));
+    processes.terminate(*id);
+    EXPECT_FALSE(processes.isRunning(*id));
+    processes.terminate(*id);
 }
 
 TEST(Win32DrivesTest, DrivesOfTheSystemAndOfPaths) {
