@@ -9,13 +9,16 @@
 #include <string>
 #include <vector>
 
+#include "configuration.h"
 #include "conversion_run.h"
-#include "fmr_main.h"
 #include "platform_doubles.h"
+#include "program.h"
 #include "scratch_dir.h"
 #include "system_text.h"
 #include "win32_code_pages.h"
+#include "win32_collation.h"
 #include "win32_directory_fill.h"
+#include "win32_drives.h"
 #include "win32_path_test.h"
 #include "win32_processes.h"
 
@@ -31,7 +34,8 @@ const std::string kFailure =
     "Fehler bei Dateierstellung!\r\n"
     "Bitte ERROR-LOG einschalten und Vorgang erneut ausf\xC3\xBChren!\r\n"
     "Die Datei ERROR.BUG wird im Zielverzeichnis erstellt!\r\n"
-    "Diese Datei bitte per eMail an support@kavinor.de senden!";
+    "Diese Datei bitte per eMail an " +
+    std::string(mainwindow::kSupportMail) + " senden!";
 const std::string kSuccess = "Komplette .ov2 Datei wurde erfolgreich erstellt !";
 
 // The merge that kvcmd and the Linux tools made of the same samples, when the test run has it.
@@ -46,9 +50,10 @@ protected:
         : tools(dir.path() / L"Werkzeuge"),
           source(dir.path() / L"Quelle \u00c4 mit Blank"),
           out(dir.path() / L"Ziel \u00f6 mit Blank"),
-          platform{processes, pause,    paths,       pages, directories,
-                   dialog,    messages, text(tools), '\\'},
-          window(platform) {
+          platform{processes, pause, paths,  pages,    directories, drives,
+                   collation, links, dialog, messages, text(tools), '\\'},
+          program(platform, loop),
+          window(program.fmrMain) {
         for (const fs::path& d : {tools, source, out}) fs::create_directory(d);
         for (const char* name : {"dumpov2.exe", "makeov2.exe", "icon.bmp"}) {
             fs::copy_file(kBuiltTools / name, tools / name);
@@ -94,10 +99,15 @@ protected:
     platform::Win32PathTest paths;
     platform::Win32CodePages pages;
     platform::Win32DirectoryFill directories;
+    platform::Win32Drives drives;
+    platform::Win32Collation collation;
+    RecordingLinks links;
     FakeSaveDialog dialog;
     RecordingMessages messages;
+    ScriptedLoop loop;
     platform::Platform platform;
-    mainwindow::FmrMain window;
+    program::Program program;
+    mainwindow::FmrMain& window;
 };
 
 TEST_F(WindowsRun, Ov2InputWithUmlautsAndBlanksMergesAsOnLinux) {

@@ -23,6 +23,8 @@ std::string localeCodePage() {
     return codeset;
 }
 
+}  // namespace
+
 class Converter {
 public:
     Converter(std::string_view to, std::string_view from)
@@ -34,6 +36,8 @@ public:
     Converter& operator=(const Converter&) = delete;
 
     bool valid() const { return handle_ != reinterpret_cast<iconv_t>(-1); }
+    // Back to the initial state, for the next text.
+    void reset() { ::iconv(handle_, nullptr, nullptr, nullptr, nullptr); }
 
     // Appends to `out` what it converts of `in`, up to the first byte sequence it cannot convert,
     // and returns how many bytes of `in` it took.
@@ -62,6 +66,8 @@ private:
     iconv_t handle_;
 };
 
+namespace {
+
 // The length of the UTF-8 character whose first byte is `lead`; 1 for a stray byte.
 std::size_t utf8Length(unsigned char lead) {
     if (lead >= 0xF0) return 4;
@@ -77,13 +83,24 @@ IconvCodePages::IconvCodePages() : ansi_(localeCodePage()), oem_(ansi_) {}
 IconvCodePages::IconvCodePages(std::string ansi, std::string oem)
     : ansi_(std::move(ansi)), oem_(std::move(oem)) {}
 
+IconvCodePages::IconvCodePages(IconvCodePages&&) noexcept = default;
+IconvCodePages& IconvCodePages::operator=(IconvCodePages&&) noexcept = default;
+IconvCodePages::~IconvCodePages() = default;
+
+Converter& IconvCodePages::converter(std::string_view to, std::string_view from) const {
+    std::unique_ptr<Converter>& kept = converters_[{std::string(to), std::string(from)}];
+    if (!kept) kept = std::make_unique<Converter>(to, from);
+    kept->reset();
+    return *kept;
+}
+
 // Two passes through UTF-8 keep the two kinds of failure apart, which iconv reports alike: while
 // decoding, a stop is a byte that is no character of `from`; while encoding the valid UTF-8 that
 // decoding made, a stop is a character that `to` lacks.
 std::string IconvCodePages::convert(std::string_view bytes, std::string_view from,
                                     std::string_view to) const {
-    Converter decoder("UTF-8", from);
-    Converter encoder(to, "UTF-8");
+    Converter& decoder = converter("UTF-8", from);
+    Converter& encoder = converter(to, "UTF-8");
     if (!decoder.valid() || !encoder.valid()) {
         // Without a converter only ASCII is known to mean the same in both code pages.
         std::string ascii(bytes);

@@ -10,6 +10,7 @@ public:
     std::vector<std::string> list() override;
     int type(const std::string& drive) override;
     std::string driveOf(const std::string& path) override;
+    std::string root(const std::string& drive) override { return drive + "\\"; }
     std::string directoryOf(const std::string& drive) override;
 };
 
