@@ -192,5 +192,19 @@ TEST_F(WindowsRun, BadInputFailsAndKeepsTheEarlierOutput) {
     fs::permissions(readOnly, fs::perms::owner_all, fs::perm_options::add);
 }
 
+// A tool directory on a network share lies on no drive: opening the input frame keeps the drive
+// chosen, and a run whose tools cannot be reached fails with the earlier output kept.
+TEST_F(WindowsRun, UncToolDirectoryKeepsTheDriveAndFailsCleanly) {
+    platform.toolDirectory = "\\\\kavinor-server\\freigabe\\Werkzeuge";
+    window.Drive.setDrive("z:");
+    window.cmdStart_Click();
+    EXPECT_EQ(window.Drive.drive(), "z:");
+    copySample("seen", source / "seen.ov2");
+    writeBytes(out / "Alle.ov2", "alte Ausgabe");
+    choose(true, source, {"seen.ov2"});
+    EXPECT_EQ(convert(out / "Alle.ov2"), kFailure);
+    EXPECT_EQ(readBytes(out / "Alle.ov2"), "alte Ausgabe");
+}
+
 }  // namespace
 }  // namespace kavinor::test
