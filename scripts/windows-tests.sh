@@ -41,4 +41,9 @@ if [ -n "$linux" ]; then
     export KAVINOR_LINUX_MERGES
 fi
 
+# Wine's server and its services outlive each program they serve. Started here, outside ctest,
+# they do not hold the output of a test program open after it has ended, which ctest waits for.
+wineserver -w
+wineserver -p
+wine cmd /c exit
 ctest --test-dir "$build" --output-on-failure

@@ -80,6 +80,9 @@ std::optional<ProcessId> Win32Processes::start(const std::string& commandLine,
 
     std::wstring line = sys::widen(InterpreterCommandLine(commandLine), CP_ACP);
     const std::wstring directory = sys::widen(workingDir, CP_ACP);
+    // No process can have a current directory of MAX_PATH characters or more; asked for one,
+    // some systems fail the start and Wine corrupts its own memory.
+    if (directory.size() >= MAX_PATH) return std::nullopt;
     PROCESS_INFORMATION info{};
     // Suspended until it is in its job, so no tool it starts can escape the terminate.
     if (!CreateProcessW(interpreter_.empty() ? nullptr : interpreter_.c_str(), line.data(), nullptr,
