@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "run_checks.h"
 #include "script_file.h"
 #include "step_scripts.h"
 #include "task.h"
@@ -38,7 +39,7 @@ std::vector<std::string> ErrorBatLines(std::string_view outDir, std::string_view
 
 void RunErrorBundle(mainwindow::FmrMain& window) {
     const std::filesystem::path script =
-        std::filesystem::path(window.strOutDir) / ScriptName(Script::Error);
+        NativePath(window, window.strOutDir) / ScriptName(Script::Error);
     // A script that could not be written is never started: an older one of that name is not
     // this run's.
     if (!WriteScript(script, ErrorBatLines(window.strOutDir, window.strVersion),

@@ -24,10 +24,9 @@ void DirList::refresh() {
 
 void DirList::open(std::int16_t index) {
     userInput([this, index] {
+        // A copy: moving there replaces the entries.
         if (index >= 0 && index < static_cast<std::int16_t>(entries_.size())) {
-            // A copy: moving there replaces the entries that hold the path.
-            const std::string path = entries_[index].path;
-            setPath(path);
+            setPath(std::string(entries_[index].path));
         }
     });
 }
