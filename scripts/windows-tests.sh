@@ -22,7 +22,7 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
 fi
 trap 'wineserver -k 2>/dev/null || true' EXIT
 
-cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake
+cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DKAVINOR_WERROR=ON
 cmake --build "$build"
 
 if [ -n "$linux" ]; then
