@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
@@ -56,6 +57,7 @@ TEST_P(Roads, FromTheNoticeToTheMergedFileOfTheChosenPois) {
 
     ASSERT_TRUE(app.startToMainWindow());
     app.click(app.window, "cmdStart");
+    EXPECT_EQ(app.widget<QComboBox>(app.window, "Drive")->currentText(), "/");
     ASSERT_TRUE(app.openDirectory(source().string()));
     app.click(app.window, "cmdOK");
     auto* list = app.widget<QListWidget>(app.window, "lstAuswahl1");
