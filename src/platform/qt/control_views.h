@@ -75,7 +75,7 @@ private:
     void chosen(int row);
 
     forms::ListBox& list_;
-    QListWidget* widget_;
+    QListWidget* rows_;
     std::size_t listConnection_;
     bool mirroring_ = false;
 };
@@ -108,7 +108,7 @@ public:
 private:
     void mirror() override;
     forms::DirList& dirs_;
-    QListWidget* widget_;
+    QListWidget* rows_;
 };
 
 // The file list has no role for the user: an empty list at its place, shown when the layout

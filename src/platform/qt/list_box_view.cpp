@@ -5,16 +5,16 @@ namespace kavinor::qt {
 ListBoxView::ListBoxView(forms::ListBox& list, const forms::ControlLayout& layout, QWidget* parent,
                          double dotsPerInch)
     : ControlView(list, layout, new QListWidget(parent), dotsPerInch), list_(list) {
-    widget_ = static_cast<QListWidget*>(widget());
-    widget_->setSelectionMode(QAbstractItemView::SingleSelection);
+    rows_ = static_cast<QListWidget*>(widget());
+    rows_->setSelectionMode(QAbstractItemView::SingleSelection);
     // Rows of one height let the view place 32,767 entries without measuring each.
-    widget_->setUniformItemSizes(true);
+    rows_->setUniformItemSizes(true);
     for (const std::string& entry : list.entries()) {
-        widget_->addItem(QString::fromStdString(entry));
+        rows_->addItem(QString::fromStdString(entry));
     }
     showSelection();
     listConnection_ = list.listChanged.connect([this](const forms::ListChange& c) { follow(c); });
-    QObject::connect(widget_, &QListWidget::currentRowChanged, this, [this](int row) {
+    QObject::connect(rows_, &QListWidget::currentRowChanged, this, [this](int row) {
         if (!mirroring_) chosen(row);
     });
 }
@@ -27,14 +27,13 @@ void ListBoxView::follow(const forms::ListChange& change) {
     mirroring_ = true;
     switch (change.kind) {
         case forms::ListChange::Kind::Inserted:
-            widget_->insertItem(change.index,
-                                QString::fromStdString(list_.entries()[change.index]));
+            rows_->insertItem(change.index, QString::fromStdString(list_.entries()[change.index]));
             break;
         case forms::ListChange::Kind::Removed:
-            delete widget_->takeItem(change.index);
+            delete rows_->takeItem(change.index);
             break;
         case forms::ListChange::Kind::Cleared:
-            widget_->clear();
+            rows_->clear();
             break;
         case forms::ListChange::Kind::Selected:
             break;
@@ -47,8 +46,8 @@ void ListBoxView::follow(const forms::ListChange& change) {
 void ListBoxView::showSelection() {
     mirroring_ = true;
     const int row = list_.selectedIndex().value_or(-1);
-    if (widget_->currentRow() != row) widget_->setCurrentRow(row);
-    if (row < 0) widget_->clearSelection();
+    if (rows_->currentRow() != row) rows_->setCurrentRow(row);
+    if (row < 0) rows_->clearSelection();
     mirroring_ = false;
 }
 
