@@ -36,7 +36,6 @@ protected:
     virtual void mirror();
     // The layout rectangle in pixels, from the top left of the container.
     QRect layoutRect() const;
-    double dotsPerInch() const { return dotsPerInch_; }
 
 private:
     forms::Control& control_;
@@ -55,7 +54,7 @@ std::unique_ptr<ControlView> createControlView(forms::Control& control,
                                                const forms::ControlLayout& layout, QWidget* parent,
                                                double dotsPerInch);
 
-// A caption as Qt shows it: no access-key markers, and line breaks as the program writes them.
+// A text of the program as Qt shows it: its CR LF line breaks become Qt's.
 QString captionText(const std::string& caption);
 
 }  // namespace kavinor::qt
