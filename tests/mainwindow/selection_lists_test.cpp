@@ -105,7 +105,7 @@ TEST_F(SelectionLists, EmptySourceListLeavesTheControlsAlone) {
 TEST_F(SelectionLists, SourceFillKeepsTheFirstNamesOfAnOverfullDirectory) {
     const auto name = [](int i) {
         const std::string digits = std::to_string(i);
-        return "K" + std::string(5 - digits.size(), '0') + digits + ".ov2";
+        return std::string("K").append(5 - digits.size(), '0').append(digits).append(".ov2");
     };
     for (int i = 0; i < 40000; ++i) test.directories.extraFiles.push_back(name(i));
     std::mt19937 random(7);
