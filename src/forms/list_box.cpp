@@ -12,7 +12,10 @@ bool ListBox::add(std::string entry) {
 
 bool ListBox::add(std::string entry, std::string key) {
     if (count() == kMaxEntries) return false;
-    const auto place = std::upper_bound(keys_.begin(), keys_.end(), key);
+    // Entries that come in order, as from a fill or a full copy, go to the end at once.
+    const auto place = keys_.empty() || !(key < keys_.back())
+                           ? keys_.end()
+                           : std::upper_bound(keys_.begin(), keys_.end(), key);
     const auto index = static_cast<std::int16_t>(place - keys_.begin());
     keys_.insert(place, std::move(key));
     entries_.insert(entries_.begin() + index, std::move(entry));

@@ -90,8 +90,9 @@ void FmrMain::FillSourceList() {
     }
     // Of more names than the list holds, the same ones on every run: those that sort first.
     const auto kept = std::min<std::size_t>(found.size(), forms::ListBox::kMaxEntries);
-    std::partial_sort(found.begin(), found.begin() + static_cast<std::ptrdiff_t>(kept),
-                      found.end());
+    const auto end = found.begin() + static_cast<std::ptrdiff_t>(kept);
+    if (kept < found.size()) std::nth_element(found.begin(), end, found.end());
+    std::sort(found.begin(), end);
     lstAuswahl1.clear();
     for (std::size_t i = 0; i < kept; ++i) {
         lstAuswahl1.add(std::move(found[i].second), std::move(found[i].first));
