@@ -19,7 +19,6 @@
 #include "qt_program.h"
 #include "report.h"
 #include "temp_dir.h"
-#include "window_fonts.h"
 
 namespace {
 
@@ -90,7 +89,6 @@ int main(int argc, char** argv) {
     try {
         const std::string tools = fs::absolute(argv[1]).string();
         QApplication::setQuitOnLastWindowClosed(false);
-        kavinor::qt::installFontSubstitutes();
         const Measurement starts = measureStarts(argv[0], tools);
 
         kavinor::test::TempDir temp;

@@ -3,8 +3,6 @@
 #include <QApplication>
 #include <QLibraryInfo>
 
-#include "window_fonts.h"
-
 namespace kavinor::app {
 namespace {
 
@@ -18,13 +16,15 @@ void translateDialogs(QTranslator& texts) {
 
 }  // namespace
 
-DesktopProgram::DesktopProgram(const std::string& toolDirectory)
-    : system_(toolDirectory), program_(system_.get(), loop_), frontEnd_(program_.windows()) {
+DesktopProgram::QtSetup::QtSetup() {
     // The program ends when no window of it is loaded, not when Qt sees none shown.
     QApplication::setQuitOnLastWindowClosed(false);
-    qt::installFontSubstitutes();
     QApplication::setWindowIcon(qt::programIcon());
-    translateDialogs(dialogTexts_);
+    translateDialogs(dialogTexts);
+}
+
+DesktopProgram::DesktopProgram(const std::string& toolDirectory)
+    : system_(toolDirectory), program_(system_.get(), loop_), frontEnd_(program_.windows()) {
     program_.finished.connect([] { QCoreApplication::quit(); });
 }
 

@@ -23,7 +23,13 @@ public:
     const qt::FrontEnd& frontEnd() const { return frontEnd_; }
 
 private:
-    QTranslator dialogTexts_;
+    // Qt set up before any view makes its widgets, which take their fonts as they are made.
+    struct QtSetup {
+        QtSetup();
+        QTranslator dialogTexts;
+    };
+
+    QtSetup setup_;
     SystemPlatform system_;
     qt::QtEventLoop loop_;
     program::Program program_;

@@ -6,12 +6,10 @@
 
 namespace kavinor::qt {
 
-// The one place that decides which free face stands in for the windows' faces that a Linux
-// system lacks: Liberation Sans, whose widths match Arial's and come close to the dialog face's.
-void installFontSubstitutes();
-
-// The Qt font of a layout font; the face keeps its layout name and is resolved through the
-// substitutes.
+// The Qt font of a layout font. This is the one place that decides which free face stands in
+// where the system lacks the layout's face: Liberation Sans, whose widths match Arial's and come
+// close to the dialog face's. The choice travels with each font, so it holds whenever a widget
+// is made.
 QFont windowFont(const forms::Font& font);
 
 }  // namespace kavinor::qt
