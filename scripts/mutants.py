@@ -167,8 +167,22 @@ mutant("error-bat-date-file", "src/conversion/error_bundle.cpp",
 mutant("error-bat-left", "src/conversion/error_bundle.cpp",
        "    std::error_code ignored;\n    std::filesystem::remove(script, ignored);", "")
 mutant("output-may-be-run-file", "src/conversion/run_checks.cpp",
-       "!safe.isSafeName(window.strOutName) ||\n        isRunFile(window.strOutName)",
-       "!safe.isSafeName(window.strOutName)")
+       "if (isRunFile(window.strOutName)) {", "if (false) {")
+mutant("error-bat-utf8-path", "src/conversion/error_bundle.cpp",
+       "NativePath(window, window.strOutDir) / ScriptName(Script::Error)",
+       "std::filesystem::path(window.strOutDir) / ScriptName(Script::Error)")
+mutant("refusal-without-bundle", "src/conversion/conversion_run.cpp",
+       "if (window_.mnuError.checked()) WriteRefusalBundle(window_, *refusal);", "")
+mutant("dialog-filter-after-show", "src/conversion/conversion_run.cpp",
+       "    dialog.setFilterIndex(1);\n    const bool chosen = dialog.showSave();",
+       "    const bool chosen = dialog.showSave();\n    dialog.setFilterIndex(1);")
+mutant("success-pattern-ov2-only", "src/conversion/conversion_run.cpp",
+       '(window.bolOv2Mode ? "\\\\*.ov2" : "\\\\*.asc")', '"\\\\*.ov2"')
+mutant("run-disables-button", "src/conversion/conversion_run.cpp",
+       "    window.cmdKonvert.setCaption(stepCaption(1));\n",
+       "    window.cmdKonvert.setCaption(stepCaption(1));\n    window.cmdKonvert.setEnabled(false);\n")
+mutant("failure-refills-list", "src/conversion/conversion_run.cpp",
+       "        reportFailure(window);\n", "        reportFailure(window);\n        window.FillSourceList();\n")
 mutant("komplett-log-blank", "src/conversion/task.cpp",
        'return line.append(" \\" >komplett.log");', 'return line.append("\\" >komplett.log");')
 mutant("task-not-terminated", "src/conversion/task.cpp",
