@@ -21,12 +21,6 @@ using Lines = std::vector<std::string>;
 
 constexpr const char* kToolDir = "/opt/kavinor";
 
-std::string crlfLines(const Lines& lines) {
-    std::string text;
-    for (const std::string& line : lines) text += line + "\r\n";
-    return text;
-}
-
 // Whether each control of the window is enabled, in a fixed order.
 std::vector<bool> enabledStates(const mainwindow::FmrMain& w) {
     return {w.cmdKonvert.enabled(), w.lstAuswahl1.enabled(), w.lstAuswahl2.enabled(),
@@ -176,20 +170,20 @@ TEST_F(ConversionRun, ScriptsAndStartLinesAreWrittenByteForByte) {
 
     const std::string scratch = outDir() + "KonvertTemp";
     const std::string src = source().string();
-    EXPECT_EQ(startOf("konvert.bat").scriptBytes,
-              crlfLines({"cd \"" + scratch + "\"",
-                         "\"/opt/kavinor\\dumpov2.exe\" \"" + src + "\\Karte.ov2\" \"Karte.asc\"",
-                         "\"/opt/kavinor\\dumpov2.exe\" \"" + src +
-                             "\\Über See.ov2\" \"Über See.asc\""}));
+    EXPECT_EQ(
+        startOf("konvert.bat").scriptBytes,
+        crlf({"cd \"" + scratch + "\"",
+              "\"/opt/kavinor\\dumpov2.exe\" \"" + src + "\\Karte.ov2\" \"Karte.asc\"",
+              "\"/opt/kavinor\\dumpov2.exe\" \"" + src + "\\Über See.ov2\" \"Über See.asc\""}));
     EXPECT_EQ(startOf("komplett.bat").scriptBytes,
-              crlfLines({"cd \"" + scratch + "\"", "copy *.asc komplett.txt",
-                         "move komplett.txt ..", "cd .."}));
-    EXPECT_EQ(startOf("asc2ov2.bat").scriptBytes,
-              crlfLines({"cd \"" + outDir() + "\"",
-                         "\"/opt/kavinor\\makeov2.exe\" \"" + outDir() +
-                             "komplett.txt\" \"Alle 100%%.ov2\"",
-                         "del \"" + outDir() + "Alle 100%%.bmp\"",
-                         "copy \"/opt/kavinor\\icon.bmp\" \"" + outDir() + "Alle 100%%.bmp\""}));
+              crlf({"cd \"" + scratch + "\"", "copy *.asc komplett.txt", "move komplett.txt ..",
+                    "cd .."}));
+    EXPECT_EQ(
+        startOf("asc2ov2.bat").scriptBytes,
+        crlf({"cd \"" + outDir() + "\"",
+              "\"/opt/kavinor\\makeov2.exe\" \"" + outDir() + "komplett.txt\" \"Alle 100%%.ov2\"",
+              "del \"" + outDir() + "Alle 100%%.bmp\"",
+              "copy \"/opt/kavinor\\icon.bmp\" \"" + outDir() + "Alle 100%%.bmp\""}));
     for (const FakeProcesses::Start& start : processes.starts) {
         EXPECT_EQ(start.workingDir, outDir());
     }
@@ -203,15 +197,14 @@ TEST_F(ConversionRun, ScriptsAndStartLinesAreWrittenByteForByte) {
     run.choose(false, source(), {"b.asc", "a.asc"});
     run.convert(out() / "ab");
     EXPECT_EQ(startOf("komplett.bat").scriptBytes,
-              crlfLines({"cd \"" + outDir() + "\"", "md ConvertTemp", "cd ConvertTemp",
-                         "copy \"" + src + "\\a.asc\"", "copy \"" + src + "\\b.asc\"",
-                         "copy *.asc komplett.txt", "del \"a.asc\"", "del \"b.asc\"",
-                         "move komplett.txt ..", "cd ..", "rd ConvertTemp"}));
+              crlf({"cd \"" + outDir() + "\"", "md ConvertTemp", "cd ConvertTemp",
+                    "copy \"" + src + "\\a.asc\"", "copy \"" + src + "\\b.asc\"",
+                    "copy *.asc komplett.txt", "del \"a.asc\"", "del \"b.asc\"",
+                    "move komplett.txt ..", "cd ..", "rd ConvertTemp"}));
     EXPECT_EQ(startOf("asc2ov2.bat").scriptBytes,
-              crlfLines({"cd \"" + outDir() + "\"",
-                         "\"/opt/kavinor\\makeov2.exe\" \"" + outDir() + "komplett.txt\" \"ab\""}));
-    EXPECT_EQ(startOf("error.bat").scriptBytes,
-              crlfLines(conversion::ErrorBatLines(outDir(), "0.75")));
+              crlf({"cd \"" + outDir() + "\"",
+                    "\"/opt/kavinor\\makeov2.exe\" \"" + outDir() + "komplett.txt\" \"ab\""}));
+    EXPECT_EQ(startOf("error.bat").scriptBytes, crlf(conversion::ErrorBatLines(outDir(), "0.75")));
     EXPECT_EQ(startLines(), (Lines{"\"" + outDir() + "komplett.bat \" >komplett.log",
                                    "\"" + outDir() + "asc2ov2.bat \">asc2ov2.log",
                                    "\"" + outDir() + "error.bat\""}));
@@ -230,11 +223,11 @@ TEST_F(ConversionRun, WholeLinesAreWrittenInTheConsoleCodePage) {
 
     const std::string oemOut = temp.path().string() + "/Gr\x81ne Karten/";  // "ü" in CP850
     EXPECT_EQ(startOf("konvert.bat").scriptBytes,
-              crlfLines({"cd \"" + oemOut + "KonvertTemp\"", "\"/opt/kavinor\\dumpov2.exe\" \"" +
-                                                                 source().string() +
-                                                                 "\\\x9A"
-                                                                 "ber See.ov2\" \"\x9A"
-                                                                 "ber See.asc\""}));
+              crlf({"cd \"" + oemOut + "KonvertTemp\"", "\"/opt/kavinor\\dumpov2.exe\" \"" +
+                                                            source().string() +
+                                                            "\\\x9A"
+                                                            "ber See.ov2\" \"\x9A"
+                                                            "ber See.asc\""}));
     EXPECT_EQ(startOf("konvert.bat").commandLine,
               "\"" + ansiOut.string() + "/konvert.bat\" >konvert.log");
     EXPECT_EQ(startOf("error.bat").commandLine, "\"" + ansiOut.string() + "/error.bat\"");
