@@ -1,33 +1,10 @@
 #include "end_to_end_fixture.h"
 
-#include <cstdio>
-
 #include "test_files.h"
 
 namespace kavinor::test {
 
 namespace fs = std::filesystem;
-
-namespace {
-
-std::string degrees(std::int32_t value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%s%d.%05d", value < 0 ? "-" : "", std::abs(value) / 100000,
-                  std::abs(value) % 100000);
-    return text;
-}
-
-}  // namespace
-
-std::string ascFile(const std::vector<Poi>& pois) {
-    std::string text;
-    for (const Poi& p : pois) {
-        text += degrees(p.lon) + "," + degrees(p.lat) + ",\"" + p.name + "\"";
-        if (p.extended) text += ",\"" + p.id + "\",\"" + p.extra + "\"";
-        text += "\r\n";
-    }
-    return text;
-}
 
 EndToEnd::EndToEnd() {
     fs::create_directories(tools());

@@ -19,9 +19,6 @@ namespace kavinor::test {
 // The directory the build places kvcmd, the two tools and icon.bmp in.
 inline const std::filesystem::path kBuiltTools = KAVINOR_TOOL_DIR;
 
-// An .asc text of `pois`, one CR LF line each.
-std::string ascFile(const std::vector<Poi>& pois);
-
 // A run with the real interpreter and tools in a temporary directory, started from a tool
 // directory that holds the built programs and icon.bmp, less those a test leaves out.
 class EndToEnd : public ::testing::Test {
