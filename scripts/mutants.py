@@ -35,7 +35,8 @@ mutant("dump-flush-not-cleared", "tools/ov2/convert.cpp",
 mutant("resolve-last-match", "tools/common/winpath.cpp",
        "(!best || candidate < *best)", "(!best || candidate > *best)")
 mutant("wildcard-question-exact", "tools/common/wildcard.cpp",
-       "(pattern[p] == question || pattern[p] == name[n])", "(pattern[p] == name[n])")
+       "(pattern[p] == question || pattern[p] == name[n])",
+       "(pattern[p] == question + 1 || pattern[p] == name[n])")
 mutant("wildcard-order-by-case", "tools/common/wildcard.cpp",
        "std::sort(names.begin(), names.end(), lessFolded);",
        "std::sort(names.begin(), names.end());")

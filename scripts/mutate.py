@@ -29,6 +29,9 @@ FUZZ_ARGS = {
 
 # Which test programs cover the files below each directory: those that link it, and those that
 # run a built program made of it. The longest matching prefix wins.
+# A test program that takes longer than this under a mutant has met an endless loop.
+TIMEOUT = 120
+
 RUN = ["conversion_tests", "conversion_end_to_end_tests"]
 COVERS = {
     "tools/ov2/": ["ov2_tests", "tools_programs_tests", "fuzz_ov2_replay", "fuzz_asc_replay",
@@ -69,16 +72,19 @@ def build_targets(build, targets):
 
 
 def run_program(build, name):
-    """Whether the program passed; a program that hangs counts as failed."""
+    """Whether the program passed. A program that hangs counts as failed; it is ended with
+    every program it started, so that a mutant that loops leaves nothing running."""
     argv = [str(build / "tests" / "bin" / name), *FUZZ_ARGS.get(name, [])]
     if name not in FUZZ_ARGS:
         argv.append("--gtest_fail_fast")
+    process = subprocess.Popen(argv, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                               cwd=build, start_new_session=True)
     try:
-        result = subprocess.run(argv, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                                timeout=300, cwd=build)
+        return process.wait(timeout=TIMEOUT) == 0
     except subprocess.TimeoutExpired:
+        os.killpg(process.pid, signal.SIGKILL)
+        process.wait()
         return False
-    return result.returncode == 0
 
 
 def main():
