@@ -171,7 +171,11 @@ TEST_F(Commands, DirListsEntriesWithSizesAndTotals) {
     writeFile(listed / "groß.ov2", std::string(1234, 'x'));
     writeFile(listed / "klein.asc", "12");
     fs::create_directories(listed / "Unter");
-    runLogged(crlf({"dir liste >dir.txt", "dir Liste\\*.asc >muster.txt"}));
+    runLogged(crlf({"dir liste >dir.txt", "dir Liste\\*.asc >muster.txt", "dir / >wurzel.txt"}));
+    // At a root there is no way up.
+    const std::string root = bytes("wurzel.txt");
+    EXPECT_NE(root.find("    <DIR>          .\r\n"), std::string::npos) << root;
+    EXPECT_EQ(root.find("    <DIR>          ..\r\n"), std::string::npos) << root;
     const std::string listing = bytes("dir.txt");
     const std::string stamp = "##.##.####  ##:##";
     const std::string shape =
