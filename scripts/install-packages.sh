@@ -4,4 +4,4 @@ set -euo pipefail
 export DEBIAN_FRONTEND=noninteractive
 apt-get update -qq
 apt-get install -y -qq --no-install-recommends \
-    cmake ninja-build g++ libgtest-dev googletest locales >/dev/null
+    cmake ninja-build g++ libgtest-dev googletest locales libicu-dev >/dev/null

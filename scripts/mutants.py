@@ -38,8 +38,8 @@ mutant("wildcard-question-exact", "tools/common/wildcard.cpp",
        "(pattern[p] == question || pattern[p] == name[n])",
        "(pattern[p] == question + 1 || pattern[p] == name[n])")
 mutant("wildcard-order-by-case", "tools/common/wildcard.cpp",
-       "std::sort(names.begin(), names.end(), lessFolded);",
-       "std::sort(names.begin(), names.end());")
+       "return a.folded != b.folded ? a.folded < b.folded : a.name < b.name;",
+       "return a.name < b.name;")
 mutant("fold-a-grave", "tools/common/name_fold.cpp",
        "if (code >= 0xE0 && code <= 0xFE", "if (code > 0xE0 && code <= 0xFE")
 mutant("atomic-device-replaced", "tools/common/atomic_file.cpp",
@@ -102,8 +102,8 @@ mutant("icon-side-limit", "tools/icon/icon_source.cpp",
 mutant("iconv-bad-byte-dropped", "src/platform/posix/iconv_code_pages.cpp",
        "        text += '?';\n        bytes.remove_prefix(1);", "        bytes.remove_prefix(1);")
 mutant("fill-lists-directories", "src/platform/posix/posix_directory_fill.cpp",
-       "::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)",
-       "::stat(path.c_str(), &info) != 0")
+       "if (name.starts_with('.') || !entry.is_regular_file(ec)) continue;",
+       "if (name.starts_with('.') || !entry.exists(ec)) continue;")
 mutant("kill-not-group", "src/platform/posix/posix_processes.cpp",
        "::kill(-id, SIGKILL);", "::kill(id, SIGKILL);")
 mutant("stamp-without-nanoseconds", "src/platform/posix/posix_path_test.cpp",
@@ -118,13 +118,34 @@ mutant("list-selection-not-moved", "src/forms/list_box.cpp",
        "if (selected_ && *selected_ >= index) ++*selected_;",
        "if (selected_ && *selected_ > index) ++*selected_;")
 mutant("list-clear-keeps-selection", "src/forms/list_box.cpp",
-       "    entries_.clear();\n    selected_.reset();", "    entries_.clear();")
+       "    keys_.clear();\n    selected_.reset();", "    keys_.clear();")
 
 # src/mainwindow
 mutant("counter-caption", "src/mainwindow/fmr_main.cpp",
        '"Anzahl der Input-Dateien : "', '"Anzahl der Import-Dateien : "')
 mutant("fill-inexact-names", "src/mainwindow/fmr_main.cpp",
-       "if (exact && safeNames.isSafeName(name)", "if (safeNames.isSafeName(name)")
+       "if (pages.toAnsi(name) == bytes && safeNames.isSafeName(name))",
+       "if (safeNames.isSafeName(name))")
+mutant("drive-filter-off-by-one", "src/mainwindow/drive_check.cpp",
+       "if (type >= 1 && type <= 6) keep", "if (type >= 1 && type < 6) keep")
+mutant("drive-filter-last-entry", "src/mainwindow/drive_check.cpp",
+       "pass < n; ++pass", "pass + 1 < n; ++pass")
+mutant("transfer-duplicate-kept", "src/mainwindow/selection_lists.cpp",
+       "            lstAuswahl2.removeAt(static_cast<std::int16_t>(i + 1));\n", "")
+mutant("target-counter-caption", "src/mainwindow/selection_lists.cpp",
+       '"Anzahl der Output-Dateien : "', '"Anzahl der Export-Dateien : "')
+mutant("transfers-enabled-wrongly", "src/mainwindow/selection_lists.cpp",
+       "setEnabled({&cmd1hin, &cmdallehin}, true);",
+       "setEnabled({&cmd1hin, &cmdallehin}, targetFilled);")
+mutant("drive-type-removable-first", "src/platform/posix/mount_drives.cpp",
+       "if (among(kOptical, found->fileSystem)) return kDriveCdRom;\n", "")
+mutant("drive-longest-prefix", "src/platform/posix/mount_drives.cpp",
+       "(dir == \"/\" || path[dir.size()] == '/')", "(dir == \"/\" || true)")
+mutant("bug-mail-subject", "src/startup/help_menu.cpp",
+       'mailLink("Bug")', 'mailLink("Feature_request")')
+mutant("program-ends-early", "src/program/program.cpp",
+       "return frmSplash.loaded() || fmrMain.loaded() || frmAbout.loaded();",
+       "return frmSplash.loaded() || fmrMain.loaded();")
 mutant("safe-control-off-by-one", "src/mainwindow/script_safe_name.cpp",
        "if (byte < 0x20 || byte == 0x7F", "if (byte < 0x1F || byte == 0x7F")
 mutant("safe-pipe-allowed", "src/mainwindow/script_safe_name.cpp",
@@ -153,7 +174,8 @@ mutant("button-caption-after-run", "src/conversion/conversion_run.cpp",
        'window.cmdKonvert.setCaption("LUV Datei erstellen");',
        'window.cmdKonvert.setCaption("Komplette LUV Datei erstellen");')
 mutant("old-output-counts", "src/conversion/conversion_run.cpp",
-       "return complete_ && after && after != before;", "return complete_ && after;")
+       "return complete_ && after && after != before;",
+       "return complete_ && after && (after != before || true);")
 mutant("success-label-hidden", "src/conversion/conversion_run.cpp",
        "    window.lblPfad.setVisible(true);\n", "")
 mutant("success-keeps-source-dir", "src/conversion/conversion_run.cpp",
@@ -168,7 +190,7 @@ mutant("error-bat-date-file", "src/conversion/error_bundle.cpp",
 mutant("error-bat-left", "src/conversion/error_bundle.cpp",
        "    std::error_code ignored;\n    std::filesystem::remove(script, ignored);", "")
 mutant("output-may-be-run-file", "src/conversion/run_checks.cpp",
-       "if (isRunFile(window.strOutName)) {", "if (false) {")
+       "if (isRunFile(window.strOutName)) {", "if (isRunFile(window.strOutName) && false) {")
 mutant("error-bat-utf8-path", "src/conversion/error_bundle.cpp",
        "NativePath(window, window.strOutDir) / ScriptName(Script::Error)",
        "std::filesystem::path(window.strOutDir) / ScriptName(Script::Error)")

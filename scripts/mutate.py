@@ -27,12 +27,13 @@ FUZZ_ARGS = {
     "fuzz_kvcmd_line_replay": [str(CORPUS / "kvcmd")],
 }
 
-# Which test programs cover the files below each directory: those that link it, and those that
-# run a built program made of it. The longest matching prefix wins.
 # A test program that takes longer than this under a mutant has met an endless loop.
 TIMEOUT = 120
 
+# Which test programs cover the files below each directory: those that link it, and those that
+# run a built program made of it. The longest matching prefix wins.
 RUN = ["conversion_tests", "conversion_end_to_end_tests"]
+WINDOWS = ["mainwindow_tests", "program_tests"]
 COVERS = {
     "tools/ov2/": ["ov2_tests", "tools_programs_tests", "fuzz_ov2_replay", "fuzz_asc_replay",
                    "kvcmd_program_tests", "conversion_end_to_end_tests"],
@@ -43,10 +44,12 @@ COVERS = {
     "tools/kvcmd/": ["kvcmd_unit_tests", "kvcmd_program_tests", "fuzz_kvcmd_line_replay",
                      "platform_posix_tests", "conversion_end_to_end_tests"],
     "tools/icon/": ["icon_tests", "conversion_end_to_end_tests"],
-    "src/platform/posix/": ["platform_posix_tests", "mainwindow_tests"] + RUN,
-    "src/forms/": ["forms_tests", "mainwindow_tests"] + RUN,
-    "src/mainwindow/": ["mainwindow_tests"] + RUN,
-    "src/conversion/": RUN,
+    "src/platform/posix/": ["platform_posix_tests"] + WINDOWS + RUN,
+    "src/forms/": ["forms_tests"] + WINDOWS + RUN,
+    "src/mainwindow/": WINDOWS + RUN,
+    "src/startup/": WINDOWS,
+    "src/program/": WINDOWS + RUN,
+    "src/conversion/": RUN + ["program_tests"],
 }
 
 

@@ -27,6 +27,8 @@ public:
     virtual int type(const std::string& drive) = 0;
     // The drive that `path` lies on; empty when it lies on none (a network path on Windows).
     virtual std::string driveOf(const std::string& path) = 0;
+    // The root directory of `drive`: `c:\` on Windows, the mount point itself elsewhere.
+    virtual std::string root(const std::string& drive) = 0;
     // The directory the directory list moves to when `drive` is chosen: the drive's current
     // directory on Windows, the mount point elsewhere.
     virtual std::string directoryOf(const std::string& drive) = 0;

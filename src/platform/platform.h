@@ -3,7 +3,10 @@
 #include <string>
 
 #include "code_pages.h"
+#include "collation.h"
 #include "directory_fill.h"
+#include "drives.h"
+#include "links.h"
 #include "message_dialog.h"
 #include "path_test.h"
 #include "pause.h"
@@ -20,6 +23,9 @@ struct Platform {
     PathTest& paths;
     CodePages& codePages;
     DirectoryFill& directories;
+    Drives& drives;
+    const Collation& collation;
+    Links& links;
     SaveDialog& saveDialog;
     MessageDialog& messages;
     // The program's own directory, where the tools and icon.bmp lie: no trailing separator,

@@ -210,6 +210,15 @@ TEST_F(ConversionRun, ScriptsAndStartLinesAreWrittenByteForByte) {
                                    "\"" + outDir() + "error.bat\""}));
 }
 
+// The scratch directory of step 1 never takes the output's name, whatever its letter case.
+TEST_F(ConversionRun, ScratchDirectoryIsNeverTheOutputsName) {
+    processes.onStart = nullptr;
+    run.choose(true, source(), {"Karte.OV2"});
+    run.convert(out() / "konverttemp");
+    EXPECT_TRUE(
+        startOf("konvert.bat").scriptBytes.starts_with("cd \"" + outDir() + "KonvertTemp2\"\r\n"));
+}
+
 // Every piece of a line, the directories too, reaches the interpreter in its code page; the
 // start lines and every file of the run, error.bat too, name the directory as the system does.
 TEST_F(ConversionRun, WholeLinesAreWrittenInTheConsoleCodePage) {

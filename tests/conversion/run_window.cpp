@@ -1,19 +1,14 @@
 #include "run_window.h"
 
+#include "configuration.h"
 #include "conversion_run.h"
 
 namespace kavinor::test {
 
 RunWindow::RunWindow(platform::Processes& processes, const std::filesystem::path& toolDir,
                      platform::IconvCodePages pages)
-    : codePages(std::move(pages)),
-      platform{processes,        pause, paths, codePages, directories, dialog, messages,
-               toolDir.string(), '/'},
-      window(platform) {
-    // As the window's load step leaves them.
-    window.strVersion = "0.75";
-    window.txtov2.setVisible(false);
-    window.lblPfad.setVisible(false);
+    : TestProgram(processes, toolDir.string(), std::move(pages)) {
+    window.load();
 }
 
 void RunWindow::choose(bool ov2Mode, const std::filesystem::path& sourceDir,
@@ -32,12 +27,12 @@ void RunWindow::convert(const std::filesystem::path& outputPath) {
 }
 
 ShownMessage failureMessage() {
-    return {
-        "Fehler bei Dateierstellung!\r\n"
-        "Bitte ERROR-LOG einschalten und Vorgang erneut ausführen!\r\n"
-        "Die Datei ERROR.BUG wird im Zielverzeichnis erstellt!\r\n"
-        "Diese Datei bitte per eMail an support@kavinor.de senden!",
-        16, "Fehler"};
+    return {std::string("Fehler bei Dateierstellung!\r\n"
+                        "Bitte ERROR-LOG einschalten und Vorgang erneut ausführen!\r\n"
+                        "Die Datei ERROR.BUG wird im Zielverzeichnis erstellt!\r\n"
+                        "Diese Datei bitte per eMail an ") +
+                std::string(mainwindow::kSupportMail) + " senden!",
+            16, "Fehler"};
 }
 
 ShownMessage successMessage() {

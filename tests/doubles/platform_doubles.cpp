@@ -2,6 +2,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <stdexcept>
 
 namespace kavinor::test {
 
@@ -46,6 +47,42 @@ bool FakeProcesses::isRunning(platform::ProcessId id) {
 void FakeProcesses::terminate(platform::ProcessId id) {
     terminated.push_back(id);
     if (real_) real_->terminate(id);
+}
+
+std::vector<std::string> DirectoryFillWithExtras::listFiles(const std::string& pattern) {
+    std::vector<std::string> names = real_.listFiles(pattern);
+    names.insert(names.end(), extraFiles.begin(), extraFiles.end());
+    return names;
+}
+
+std::vector<std::string> FakeDrives::list() {
+    std::vector<std::string> names;
+    for (const Drive& drive : table) names.push_back(drive.name);
+    return names;
+}
+
+int FakeDrives::type(const std::string& drive) {
+    for (const Drive& d : table) {
+        if (d.name == drive) return d.type;
+    }
+    return platform::kDriveNoRootDir;
+}
+
+std::string FakeDrives::driveOf(const std::string& path) {
+    std::string best;
+    for (const Drive& d : table) {
+        if (path.starts_with(d.name) && d.name.size() > best.size()) best = d.name;
+    }
+    return best;
+}
+
+void ScriptedLoop::runUntil(const std::function<bool()>& done) {
+    while (!done()) {
+        if (actions.empty()) throw std::logic_error("a modal window that nothing closes");
+        const std::function<void()> next = std::move(actions.front());
+        actions.pop_front();
+        next();
+    }
 }
 
 }  // namespace kavinor::test

@@ -8,6 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "directory_fill.h"
+#include "drives.h"
+#include "input_gate.h"
+#include "links.h"
 #include "message_dialog.h"
 #include "pause.h"
 #include "processes.h"
@@ -106,6 +110,52 @@ private:
     platform::Processes* real_;
     platform::ProcessId nextId_ = 4100;
     std::map<platform::ProcessId, int> remaining_;
+};
+
+// A drive table given by the test: each drive with its type code; a drive's root and the
+// directory chosen with it are the drive itself.
+class FakeDrives final : public platform::Drives {
+public:
+    struct Drive {
+        std::string name;
+        int type;
+    };
+    std::vector<Drive> table;
+
+    std::vector<std::string> list() override;
+    int type(const std::string& drive) override;
+    std::string driveOf(const std::string& path) override;
+    std::string root(const std::string& drive) override { return drive; }
+    std::string directoryOf(const std::string& drive) override { return drive; }
+};
+
+// The real directory fill, with names of the test's added to every listing of files, so that a
+// list fill can meet tens of thousands of files without the test making them on disk.
+class DirectoryFillWithExtras final : public platform::DirectoryFill {
+public:
+    explicit DirectoryFillWithExtras(platform::DirectoryFill& real) : real_(real) {}
+    std::vector<std::string> listFiles(const std::string& pattern) override;
+    std::optional<std::vector<std::string>> listDirectories(const std::string& dir) override {
+        return real_.listDirectories(dir);
+    }
+    std::vector<std::string> extraFiles;
+
+private:
+    platform::DirectoryFill& real_;
+};
+
+class RecordingLinks final : public platform::Links {
+public:
+    void open(const std::string& target) override { opened.push_back(target); }
+    std::vector<std::string> opened;
+};
+
+// The event loop of a modal window: plays the actions the test queued, one per turn, until the
+// window is done; a modal window that no queued action closes is a test failure, not a hang.
+class ScriptedLoop final : public forms::EventLoop {
+public:
+    void runUntil(const std::function<bool()>& done) override;
+    std::deque<std::function<void()>> actions;
 };
 
 }  // namespace kavinor::test

@@ -44,6 +44,24 @@ bool matchFolded(const std::vector<std::uint64_t>& pattern,
     return p == pattern.size();
 }
 
+// A pattern folded once, for matching many names.
+class FoldedPattern {
+public:
+    explicit FoldedPattern(std::string_view pattern)
+        : whole_(foldCharacters(pattern)), dotStar_(pattern.ends_with(".*")) {
+        if (dotStar_) stem_ = foldCharacters(pattern.substr(0, pattern.size() - 2));
+    }
+    bool matches(std::string_view name, const std::vector<std::uint64_t>& folded) const {
+        if (matchFolded(whole_, folded)) return true;
+        return dotStar_ && name.find('.') == std::string_view::npos && matchFolded(stem_, folded);
+    }
+
+private:
+    std::vector<std::uint64_t> whole_;
+    std::vector<std::uint64_t> stem_;
+    bool dotStar_;
+};
+
 }  // namespace
 
 bool hasWildcard(std::string_view written) {
@@ -51,29 +69,46 @@ bool hasWildcard(std::string_view written) {
 }
 
 bool matchesWildcard(std::string_view pattern, std::string_view name) {
-    const auto foldedName = foldCharacters(name);
-    if (matchFolded(foldCharacters(pattern), foldedName)) return true;
-    return pattern.ends_with(".*") && name.find('.') == std::string_view::npos &&
-           matchFolded(foldCharacters(pattern.substr(0, pattern.size() - 2)), foldedName);
+    return FoldedPattern(pattern).matches(name, foldCharacters(name));
 }
 
-std::vector<std::filesystem::path> expandWildcard(std::string_view written) {
+std::vector<std::filesystem::directory_entry> wildcardMatches(std::string_view written) {
     const std::size_t start = lastComponentStart(written);
-    const std::string_view pattern = written.substr(start);
+    const FoldedPattern pattern(written.substr(start));
     const std::filesystem::path dir =
         start == 0 ? std::filesystem::path(".") : resolve(written.substr(0, start));
-    std::vector<std::string> names;
+    std::vector<std::filesystem::directory_entry> matches;
     std::error_code ec;
     std::filesystem::directory_iterator it(dir, ec);
     for (; !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
-        std::string name = it->path().filename().string();
-        if (matchesWildcard(pattern, name)) names.push_back(std::move(name));
+        const std::string name = it->path().filename().string();
+        if (pattern.matches(name, foldCharacters(name))) matches.push_back(*it);
     }
-    std::sort(names.begin(), names.end(), lessFolded);
+    return matches;
+}
+
+std::vector<std::filesystem::path> expandWildcard(std::string_view written) {
+    // Each name is folded once for the sort: a directory may hold tens of thousands.
+    struct Found {
+        std::vector<std::uint64_t> folded;
+        std::string name;
+    };
+    std::vector<Found> found;
+    for (const std::filesystem::directory_entry& entry : wildcardMatches(written)) {
+        std::string name = entry.path().filename().string();
+        found.push_back({foldCharacters(name), std::move(name)});
+    }
+    // The order of lessFolded.
+    std::sort(found.begin(), found.end(), [](const Found& a, const Found& b) {
+        return a.folded != b.folded ? a.folded < b.folded : a.name < b.name;
+    });
+    const std::size_t start = lastComponentStart(written);
+    const std::filesystem::path dir =
+        start == 0 ? std::filesystem::path() : resolve(written.substr(0, start));
     std::vector<std::filesystem::path> paths;
-    paths.reserve(names.size());
-    for (const std::string& name : names)
-        paths.push_back(start == 0 ? std::filesystem::path(name) : dir / name);
+    paths.reserve(found.size());
+    for (const Found& f : found)
+        paths.push_back(start == 0 ? std::filesystem::path(f.name) : dir / f.name);
     return paths;
 }
 

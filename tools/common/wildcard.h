@@ -15,8 +15,11 @@ bool hasWildcard(std::string_view written);
 bool matchesWildcard(std::string_view pattern, std::string_view name);
 
 // The entries of the directory that a written path names, whose names match its last
-// component; the directory part is found as `resolve` finds it. Sorted by name without regard
-// to case. Empty when the directory cannot be read.
+// component; the directory part is found as `resolve` finds it. In the directory's own order.
+// Empty when the directory cannot be read.
+std::vector<std::filesystem::directory_entry> wildcardMatches(std::string_view written);
+
+// The paths of those entries, sorted by name without regard to case.
 std::vector<std::filesystem::path> expandWildcard(std::string_view written);
 
 }  // namespace kavinor::winpath

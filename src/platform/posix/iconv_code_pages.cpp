@@ -23,6 +23,8 @@ std::string localeCodePage() {
     return codeset;
 }
 
+}  // namespace
+
 class Converter {
 public:
     Converter(std::string_view to, std::string_view from)
@@ -34,6 +36,8 @@ public:
     Converter& operator=(const Converter&) = delete;
 
     bool valid() const { return handle_ != reinterpret_cast<iconv_t>(-1); }
+    // Back to the initial state, for the next text.
+    void reset() { ::iconv(handle_, nullptr, nullptr, nullptr, nullptr); }
 
     // Appends to `out` what it converts of `in`, up to the first byte sequence it cannot convert,
     // and returns how many bytes of `in` it took.
@@ -62,6 +66,49 @@ private:
     iconv_t handle_;
 };
 
+namespace {
+
+// The length of the well-formed UTF-8 character at the start of `bytes`: no overlong form, no
+// surrogate, nothing beyond U+10FFFF; 0 when there is none.
+std::size_t wellFormedLength(std::string_view bytes) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
+    const unsigned char lead = byte(0);
+    if (lead < 0x80) return 1;
+    const std::size_t length = lead >= 0xF5   ? 0
+                               : lead >= 0xF0 ? 4
+                               : lead >= 0xE0 ? 3
+                               : lead >= 0xC2 ? 2
+                                              : 0;
+    if (length == 0 || bytes.size() < length) return 0;
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((byte(i) & 0xC0) != 0x80) return 0;
+    }
+    const unsigned char second = byte(1);
+    if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second > 0x9F) ||
+        (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second > 0x8F)) {
+        return 0;
+    }
+    return length;
+}
+
+// UTF-8 to UTF-8 needs no converter: the well-formed characters stay, each other byte becomes
+// '?'. The fill of a list converts each of thousands of names this way several times.
+std::string validUtf8(std::string_view bytes) {
+    std::string text;
+    text.reserve(bytes.size());
+    std::size_t run = 0;  // the start of the well-formed run not yet copied
+    for (std::size_t i = 0; i < bytes.size();) {
+        const std::size_t length = wellFormedLength(bytes.substr(i));
+        if (length > 0) {
+            i += length;
+            continue;
+        }
+        text.append(bytes.substr(run, i - run)).push_back('?');
+        run = ++i;
+    }
+    return text.append(bytes.substr(run));
+}
+
 // The length of the UTF-8 character whose first byte is `lead`; 1 for a stray byte.
 std::size_t utf8Length(unsigned char lead) {
     if (lead >= 0xF0) return 4;
@@ -77,13 +124,25 @@ IconvCodePages::IconvCodePages() : ansi_(localeCodePage()), oem_(ansi_) {}
 IconvCodePages::IconvCodePages(std::string ansi, std::string oem)
     : ansi_(std::move(ansi)), oem_(std::move(oem)) {}
 
+IconvCodePages::IconvCodePages(IconvCodePages&&) noexcept = default;
+IconvCodePages& IconvCodePages::operator=(IconvCodePages&&) noexcept = default;
+IconvCodePages::~IconvCodePages() = default;
+
+Converter& IconvCodePages::converter(std::string_view to, std::string_view from) const {
+    std::unique_ptr<Converter>& kept = converters_[{std::string(to), std::string(from)}];
+    if (!kept) kept = std::make_unique<Converter>(to, from);
+    kept->reset();
+    return *kept;
+}
+
 // Two passes through UTF-8 keep the two kinds of failure apart, which iconv reports alike: while
 // decoding, a stop is a byte that is no character of `from`; while encoding the valid UTF-8 that
 // decoding made, a stop is a character that `to` lacks.
 std::string IconvCodePages::convert(std::string_view bytes, std::string_view from,
                                     std::string_view to) const {
-    Converter decoder("UTF-8", from);
-    Converter encoder(to, "UTF-8");
+    if (from == kInternalCodePage && to == kInternalCodePage) return validUtf8(bytes);
+    Converter& decoder = converter("UTF-8", from);
+    Converter& encoder = converter(to, "UTF-8");
     if (!decoder.valid() || !encoder.valid()) {
         // Without a converter only ASCII is known to mean the same in both code pages.
         std::string ascii(bytes);

@@ -135,20 +135,13 @@ TEST_F(Files, OutputThroughALinkAndUnderTheLongestName) {
 // missing file.
 TEST_F(Files, InputThatIsNoFileNamesItAsDisplayed) {
     fs::create_directory(tmp.path() / "Karten.ov2");
-    std::vector<std::string> seen;
-    for (const char* name : {"Karten.ov2", "Fehlt.ov2"}) {
+    for (const auto& [name, reason] :
+         {std::pair{"Karten.ov2", "not a regular file"}, std::pair{"Fehlt.ov2", "no such file"}}) {
         const fs::path path = tmp.path() / name;
-        for (const std::string& message :
-             {ioErrorMessage([&] { readWholeFile(path, "unter\\Karte.ov2"); }),
-              ioErrorMessage([&] { InputFile file(path, "unter\\Karte.ov2"); })}) {
-            EXPECT_NE(message.find("unter\\Karte.ov2"), std::string::npos) << message;
-            EXPECT_EQ(message.find(tmp.path().string()), std::string::npos) << message;
-            EXPECT_EQ(message.find_first_of("\r\n"), std::string::npos) << message;
-            seen.push_back(message);
-        }
+        const std::string expected = std::string("cannot open unter\\Karte.ov2: ") + reason;
+        EXPECT_EQ(ioErrorMessage([&] { readWholeFile(path, "unter\\Karte.ov2"); }), expected);
+        EXPECT_EQ(ioErrorMessage([&] { InputFile file(path, "unter\\Karte.ov2"); }), expected);
     }
-    EXPECT_NE(seen[0], seen[2]);
-    EXPECT_NE(seen[1], seen[3]);
 }
 
 TEST_F(Files, InputReadsEveryByte) {

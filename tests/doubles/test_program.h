@@ -1,0 +1,40 @@
+#pragma once
+
+#include <string>
+
+#include "iconv_code_pages.h"
+#include "icu_collation.h"
+#include "platform_doubles.h"
+#include "posix_directory_fill.h"
+#include "posix_path_test.h"
+#include "program.h"
+
+namespace kavinor::test {
+
+// The whole program without a front end, on the real file system, with `processes` and a tool
+// directory of the test's; the drives, dialogs, messages, pause, links and the modal loop are
+// stand-ins. The drive table holds the root, a fixed drive.
+class TestProgram {
+public:
+    TestProgram(platform::Processes& processes, std::string toolDirectory,
+                platform::IconvCodePages codePages = platform::IconvCodePages("UTF-8", "UTF-8"));
+    TestProgram(const TestProgram&) = delete;
+    TestProgram& operator=(const TestProgram&) = delete;
+
+    FakeSaveDialog dialog;
+    RecordingMessages messages;
+    RecordingPause pause;
+    RecordingLinks links;
+    FakeDrives drives;
+    ScriptedLoop loop;
+    platform::PosixPathTest paths;
+    platform::PosixDirectoryFill realDirectories;
+    DirectoryFillWithExtras directories{realDirectories};
+    platform::IconvCodePages codePages;
+    platform::IcuCollation collation;
+    platform::Platform platform;
+    program::Program program;
+    mainwindow::FmrMain& window;
+};
+
+}  // namespace kavinor::test
