@@ -123,9 +123,6 @@ mutant("list-clear-keeps-selection", "src/forms/list_box.cpp",
 # src/mainwindow
 mutant("counter-caption", "src/mainwindow/fmr_main.cpp",
        '"Anzahl der Input-Dateien : "', '"Anzahl der Import-Dateien : "')
-mutant("fill-inexact-names", "src/mainwindow/fmr_main.cpp",
-       "if (pages.toAnsi(name) == bytes && safeNames.isSafeName(name))",
-       "if (safeNames.isSafeName(name))")
 mutant("drive-filter-off-by-one", "src/mainwindow/drive_check.cpp",
        "if (type >= 1 && type <= 6) keep", "if (type >= 1 && type < 6) keep")
 mutant("drive-filter-last-entry", "src/mainwindow/drive_check.cpp",
