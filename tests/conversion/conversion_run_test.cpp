@@ -253,7 +253,6 @@ TEST_F(ConversionRun, UnsafeNamesAreRefusedBeforeAnyScript) {
     fs::create_directories(temp.path() / "a\"b");
     fs::create_directories(temp.path() / "c:d");
     writeFile(out() / "error.BUG", "the user's own");
-    const std::string sourceDir = source().string();
     struct Case {
         bool ov2Mode;
         fs::path sourceDir;
@@ -317,10 +316,14 @@ TEST_F(ConversionRun, UnsafeNamesAreRefusedBeforeAnyScript) {
         }
     }
     RunWindow unsafeTools(processes, temp.path() / "a\"b");
+    unsafeTools.window.mnuError.setChecked(true);
     unsafeTools.choose(false, source(), {"a.asc"});
     unsafeTools.convert(out() / "x.ov2");
     EXPECT_TRUE(processes.starts.empty());
     EXPECT_EQ(unsafeTools.messages.shown, std::vector<ShownMessage>{failureMessage()});
+    EXPECT_TRUE(readFile(out() / "error.BUG")
+                    .ends_with("\r\nDas Programmverzeichnis kann in keiner Skriptzeile stehen: " +
+                               temp.path().string() + "/a\"b\r\n"));
 }
 
 TEST_F(ConversionRun, SuccessShowsThePathAndFillsTheSourceListAgain) {
