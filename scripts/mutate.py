@@ -110,7 +110,7 @@ def main():
         print("\n".join(problems) or f"{len(chosen)} mutants, each text found once")
         return 1 if problems else 0
 
-    build = pathlib.Path(args.build_dir)
+    build = pathlib.Path(args.build_dir).resolve()
     configure(build)
     all_programs = sorted({p for path in COVERS for p in COVERS[path]})
     ok, log = build_targets(build, all_programs)

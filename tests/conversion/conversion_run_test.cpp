@@ -110,7 +110,7 @@ TEST_F(ConversionRun, CancelledDialogEndsTheClickAlsoWhenItHoldsAnEarlierName) {
 // at any of these moments.
 TEST_F(ConversionRun, CaptionsPausesAndScriptsComeInTheirOrder) {
     Lines events;
-    const std::vector<bool> enabled = enabledStates(run.window);
+    std::vector<bool> enabled;
     const auto note = [&](const std::string& what) {
         events.push_back(run.window.cmdKonvert.caption() + " " + what);
         EXPECT_EQ(enabledStates(run.window), enabled) << what;
@@ -123,6 +123,10 @@ TEST_F(ConversionRun, CaptionsPausesAndScriptsComeInTheirOrder) {
     run.messages.onShow = [&] { note("message"); };
 
     run.choose(true, source(), {"Karte.OV2", "Über See.ov2"});
+    // As a filled target list leaves it, and as no other control is: the run keeps both.
+    run.window.cmdKonvert.setEnabled(true);
+    run.window.txtov2.setEnabled(false);
+    enabled = enabledStates(run.window);
     run.convert(out() / "alle.ov2");
     EXPECT_EQ(events, (Lines{"*** Bitte warten ! Schritt 1 / 4 *** wait 2000",
                              "*** Bitte warten ! Schritt 1 / 4 *** start konvert.bat\"",
