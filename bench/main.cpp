@@ -1,9 +1,11 @@
-// ov2bench TOOL_DIR: times dumpov2 and makeov2 of TOOL_DIR on a million made-up POIs, and
-// kvcmd's join of their texts, with cat doing the same copies as the floor, and prints each
-// figure beside its target.
+// ov2bench TOOL_DIR [WINDOWS_TOOL_DIR]: times dumpov2 and makeov2 of TOOL_DIR on a million
+// made-up POIs, and kvcmd's join of their texts, with cat doing the same copies as the floor, and
+// prints each figure beside its target. Given a directory of the Windows build, it also times
+// dumpov2.exe and makeov2.exe on the same files under Wine.
 #include <cstdio>
 #include <exception>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -47,7 +49,7 @@ std::uint64_t totalInput(const std::vector<Job>& jobs) {
     return total;
 }
 
-void run(const fs::path& toolDir) {
+void run(const fs::path& toolDir, const fs::path& windowsToolDir) {
     const kavinor::test::TempDir dir("kavinor-bench");
     const std::vector<fs::path> ov2Files = partFiles(dir.path(), ".ov2");
     const std::vector<fs::path> ascFiles = partFiles(dir.path(), ".asc");
@@ -105,6 +107,23 @@ void run(const fs::path& toolDir) {
     const Measurement kvcmdJoin = kavinor::bench::measure({kvcmdJoinJob}, kRepetitions);
     const Measurement catJoin = kavinor::bench::measure({catJoinJob}, kRepetitions);
 
+    // The same steps through the Windows tools, each process started by Wine.
+    std::optional<Measurement> wineDump;
+    std::optional<Measurement> wineMake;
+    if (!windowsToolDir.empty()) {
+        std::vector<Job> wineDumpJobs;
+        for (Job job : dumpJobs) {
+            job.argv[0] = (windowsToolDir / "dumpov2.exe").string();
+            job.argv.insert(job.argv.begin(), "wine");
+            wineDumpJobs.push_back(std::move(job));
+        }
+        Job wineMakeJob = makeJob;
+        wineMakeJob.argv[0] = (windowsToolDir / "makeov2.exe").string();
+        wineMakeJob.argv.insert(wineMakeJob.argv.begin(), "wine");
+        wineDump = kavinor::bench::measure(wineDumpJobs, kRepetitions);
+        wineMake = kavinor::bench::measure({wineMakeJob}, kRepetitions);
+    }
+
     const double mib = 1024.0 * 1024.0;
     std::printf("ov2bench: %d POIs in %d .ov2 files of %d; %d runs of each step on %u cores\n",
                 kFiles * kPoisPerFile, kFiles, kPoisPerFile, kRepetitions,
@@ -122,6 +141,10 @@ void run(const fs::path& toolDir) {
     printTime("d) floor: cat of the joined text", catJoined, {});
     printTime("e) kvcmd: copy *.asc komplett.txt", kvcmdJoin, {});
     printTime("d) floor: cat of the " + files + " texts into one", catJoin, {});
+    if (wineDump && wineMake) {
+        printTime("w) dumpov2.exe under Wine, " + files + " files", *wineDump, {});
+        printTime("w) makeov2.exe under Wine, joined text", *wineMake, {});
+    }
     std::printf("\n");
     kavinor::bench::printMemoryHeader();
     printMemory("c) dumpov2, largest of its " + std::to_string(kFiles * kRepetitions) + " runs",
@@ -137,12 +160,12 @@ void run(const fs::path& toolDir) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: ov2bench TOOL_DIR\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: ov2bench TOOL_DIR [WINDOWS_TOOL_DIR]\n");
         return 2;
     }
     try {
-        run(argv[1]);
+        run(argv[1], argc == 3 ? fs::path(argv[2]) : fs::path());
         return 0;
     } catch (const std::exception& e) {
         std::fprintf(stderr, "ov2bench: %s\n", e.what());

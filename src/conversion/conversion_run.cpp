@@ -13,6 +13,7 @@
 #include "run_checks.h"
 #include "script_file.h"
 #include "step_scripts.h"
+#include "system_text.h"
 #include "task.h"
 #include "winpath.h"
 
@@ -28,7 +29,7 @@ constexpr const char* kScratchName = "KonvertTemp";
 // Whether the interpreter, which finds names without regard to case, would find `path`.
 bool isTaken(const fs::path& path) {
     std::error_code ec;
-    return fs::exists(fs::symlink_status(winpath::resolve(path.string()), ec));
+    return fs::exists(fs::symlink_status(winpath::resolve(sys::textOf(path)), ec));
 }
 
 std::string stepCaption(int step) {
@@ -67,7 +68,7 @@ private:
 
 bool ConversionSteps::run(const std::string& outputPath) {
     platform::PathTest& paths = window_.platform.paths;
-    const std::string nativeOutput = NativePath(window_, outputPath).string();
+    const std::string nativeOutput = window_.platform.codePages.toAnsi(outputPath);
     const std::optional<platform::FileStamp> before = paths.stamp(nativeOutput);
     if (const std::optional<std::string> refusal = RefusalReason(window_)) {
         // The failure message promises an Error.bug while the error log is on.
@@ -136,7 +137,7 @@ void ConversionSteps::konvert() {
     if (texts.size() != entries().size() || !expectedSize_) complete_ = false;
 }
 
-// Step 2: komplett.txt joins the texts; it must be exactly as long as they are together.
+// Step 2: komplett.txt joins the texts; it must be as long as they are together.
 void ConversionSteps::komplett() {
     std::error_code ec;
     const fs::path joined = outDir_ / "komplett.txt";
@@ -155,7 +156,7 @@ void ConversionSteps::komplett() {
         writeAndRun(Script::Komplett,
                     KomplettAscLines(window_.strOutDir, window_.strSourceDir, entries()));
     }
-    if (!expectedSize_ || TotalSize(outDir_, {"komplett.txt"}) != expectedSize_) {
+    if (!expectedSize_ || !JoinedWhole(joined, *expectedSize_)) {
         complete_ = false;
     }
 }

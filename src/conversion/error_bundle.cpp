@@ -9,6 +9,7 @@
 #include "run_checks.h"
 #include "script_file.h"
 #include "step_scripts.h"
+#include "system_text.h"
 #include "task.h"
 #include "winpath.h"
 
@@ -70,7 +71,7 @@ void WriteRefusalBundle(const mainwindow::FmrMain& window, const std::string& re
                              "Lauf vor dem ersten Skript abgebrochen:\r\n" + reason + "\r\n";
     try {
         AtomicFile bug(
-            winpath::resolve((NativePath(window, window.strOutDir) / "Error.bug").string()),
+            winpath::resolve(sys::textOf(NativePath(window, window.strOutDir) / "Error.bug")),
             "Error.bug");
         bug.write(pages.toAnsi(text));
         bug.commit();

@@ -1,11 +1,13 @@
 #include "run_checks.h"
 
 #include <array>
+#include <fstream>
 #include <set>
 #include <system_error>
 
 #include "name_fold.h"
 #include "step_scripts.h"
+#include "system_text.h"
 #include "winpath.h"
 
 namespace kavinor::conversion {
@@ -19,6 +21,9 @@ constexpr std::array<std::string_view, 15> kRunFiles = {
     "konvert.bat", "komplett.bat", "asc2ov2.bat", "error.bat", "komplett.txt",
     "konvert.log", "komplett.log", "asc2ov2.log", "Error.bug", "version.txt",
     "strich.txt",  "dir.txt",      "date.txt",    "time.txt",  "ConvertTemp"};
+
+// What the Windows interpreter's `copy` puts after a join of texts.
+constexpr int kCtrlZ = 0x1A;
 
 bool isRunFile(std::string_view name) {
     for (const std::string_view own : kRunFiles) {
@@ -38,7 +43,7 @@ std::optional<std::string> gatheredName(bool ov2Mode, const std::string& entry) 
 // without regard to case; another file that it would find first must not be there.
 bool namesOwnSource(const mainwindow::FmrMain& window, const std::string& entry) {
     const std::string written = window.strSourceDir + "\\" + *DropLastCharacters(entry, 4) + ".ov2";
-    const fs::path found = winpath::resolve(NativePath(window, written).string());
+    const fs::path found = winpath::resolve(sys::textOf(NativePath(window, written)));
     std::error_code ec;
     if (!fs::exists(found, ec)) return true;
     return fs::equivalent(found,
@@ -48,7 +53,7 @@ bool namesOwnSource(const mainwindow::FmrMain& window, const std::string& entry)
 }  // namespace
 
 fs::path NativePath(const mainwindow::FmrMain& window, std::string_view text) {
-    return fs::path(window.platform.codePages.toAnsi(text));
+    return sys::pathFromSystemText(window.platform.codePages.toAnsi(text));
 }
 
 std::optional<std::string> RefusalReason(const mainwindow::FmrMain& window) {
@@ -92,6 +97,15 @@ std::optional<std::uintmax_t> TotalSize(const fs::path& dir, const std::vector<f
         total += size;
     }
     return total;
+}
+
+bool JoinedWhole(const fs::path& joined, std::uintmax_t expected) {
+    const std::optional<std::uintmax_t> size = TotalSize(joined.parent_path(), {joined.filename()});
+    if (size == expected) return true;
+    if (size != expected + 1) return false;
+    std::ifstream file(joined, std::ios::binary);
+    file.seekg(-1, std::ios::end);
+    return file.get() == kCtrlZ;
 }
 
 }  // namespace kavinor::conversion

@@ -29,4 +29,9 @@ std::filesystem::path NativePath(const mainwindow::FmrMain& window, std::string_
 std::optional<std::uintmax_t> TotalSize(const std::filesystem::path& dir,
                                         const std::vector<std::filesystem::path>& names);
 
+// Whether the join at `joined` holds exactly `expected` bytes of texts. The Windows interpreter
+// ends its join with one Ctrl-Z, which the text reader takes as a blank; a text of its own that
+// it cut short at a Ctrl-Z makes the join shorter, and that still counts as missing.
+bool JoinedWhole(const std::filesystem::path& joined, std::uintmax_t expected);
+
 }  // namespace kavinor::conversion

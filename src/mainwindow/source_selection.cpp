@@ -1,4 +1,7 @@
+#include <algorithm>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "drive_check.h"

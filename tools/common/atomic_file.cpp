@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "io_error.h"
+#include "system_text.h"
 
 namespace kavinor {
 namespace {
@@ -43,7 +44,7 @@ AtomicFile::AtomicFile(std::filesystem::path target, std::string displayName)
     // for the target can be written; "x" refuses an existing name, so it never replaces one.
     for (int attempt = 0; attempt < 16 && file_ == nullptr; ++attempt) {
         temp_ = target_.parent_path() / (".kavinor-" + randomSuffix() + ".tmp");
-        file_ = std::fopen(temp_.string().c_str(), "wbx");
+        file_ = sys::openFile(temp_, "wbx");
         if (file_ == nullptr && errno != EEXIST) break;
     }
     if (file_ == nullptr) {
@@ -77,8 +78,7 @@ void AtomicFile::commit() {
     const bool closed = std::fclose(file_) == 0;
     file_ = nullptr;
     if (!closed) fail("cannot write");
-    std::error_code ec;
-    std::filesystem::rename(temp_, target_, ec);
+    const std::error_code ec = sys::replaceFile(temp_, target_);
     if (ec) throw IoError("cannot write " + displayName_ + ": " + ec.message());
     committed_ = true;
 }

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "io_error.h"
+#include "system_text.h"
 
 namespace kavinor {
 
@@ -18,7 +19,7 @@ InputFile::InputFile(const std::filesystem::path& path, std::string displayName)
     if (!std::filesystem::is_regular_file(status)) {
         throw IoError("cannot open " + displayName_ + ": not a regular file");
     }
-    file_ = std::fopen(path.string().c_str(), "rb");
+    file_ = sys::openFile(path, "rb");
     if (file_ == nullptr) {
         throw IoError("cannot open " + displayName_ + ": " + std::strerror(errno));
     }

@@ -4,31 +4,42 @@
 #include <exception>
 #include <new>
 #include <system_error>
+#include <vector>
 
+#include "system_text.h"
 #include "winpath.h"
 
 namespace kavinor {
+namespace {
+
+void complain(const std::string& line) {
+    std::fputs(sys::consoleText(line + "\n").c_str(), stderr);
+}
+
+}  // namespace
 
 int runFileTool(int argc, char** argv, const char* name, const char* usage,
                 const std::function<void(const ToolFiles&)>& body) {
-    if (argc != 3 || argv[1][0] == '\0' || argv[2][0] == '\0') {
-        std::fprintf(stderr, "%s: usage: %s %s\n", name, name, usage);
+    const std::vector<std::string> args = sys::programArguments(argc, argv);
+    const std::string tool = name;
+    if (args.size() != 3 || args[1].empty() || args[2].empty()) {
+        complain(tool + ": usage: " + tool + " " + usage);
         return 2;
     }
     try {
-        const ToolFiles files{argv[1], winpath::resolve(argv[1]), argv[2],
-                              winpath::resolve(argv[2])};
+        const ToolFiles files{args[1], winpath::resolve(args[1]), args[2],
+                              winpath::resolve(args[2])};
         std::error_code ec;
         if (std::filesystem::equivalent(files.input, files.output, ec)) {
-            std::fprintf(stderr, "%s: %s and %s are the same file\n", name, argv[1], argv[2]);
+            complain(tool + ": " + args[1] + " and " + args[2] + " are the same file");
             return 2;
         }
         body(files);
         return 0;
     } catch (const std::bad_alloc&) {
-        std::fprintf(stderr, "%s: out of memory\n", name);
+        complain(tool + ": out of memory");
     } catch (const std::exception& e) {
-        std::fprintf(stderr, "%s: %s\n", name, e.what());
+        complain(tool + ": " + e.what());
     }
     return 1;
 }

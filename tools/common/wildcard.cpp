@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "name_fold.h"
+#include "system_text.h"
 #include "winpath.h"
 
 namespace kavinor::winpath {
@@ -81,7 +82,7 @@ std::vector<std::filesystem::directory_entry> wildcardMatches(std::string_view w
     std::error_code ec;
     std::filesystem::directory_iterator it(dir, ec);
     for (; !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
-        const std::string name = it->path().filename().string();
+        const std::string name = sys::textOf(it->path().filename());
         if (pattern.matches(name, foldCharacters(name))) matches.push_back(*it);
     }
     return matches;
@@ -95,7 +96,7 @@ std::vector<std::filesystem::path> expandWildcard(std::string_view written) {
     };
     std::vector<Found> found;
     for (const std::filesystem::directory_entry& entry : wildcardMatches(written)) {
-        std::string name = entry.path().filename().string();
+        std::string name = sys::textOf(entry.path().filename());
         found.push_back({foldCharacters(name), std::move(name)});
     }
     // The order of lessFolded.
@@ -108,7 +109,7 @@ std::vector<std::filesystem::path> expandWildcard(std::string_view written) {
     std::vector<std::filesystem::path> paths;
     paths.reserve(found.size());
     for (const Found& f : found)
-        paths.push_back(start == 0 ? std::filesystem::path(f.name) : dir / f.name);
+        paths.push_back(start == 0 ? sys::pathFromText(f.name) : dir / sys::pathFromText(f.name));
     return paths;
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "name_fold.h"
+#include "system_text.h"
 
 namespace kavinor::winpath {
 namespace {
@@ -22,24 +23,21 @@ std::optional<std::filesystem::path> findFolded(const std::filesystem::path& dir
     std::optional<std::string> best;
     for (; it != std::filesystem::directory_iterator(); it.increment(ec)) {
         if (ec) break;
-        std::string candidate = it->path().filename().string();
+        std::string candidate = sys::textOf(it->path().filename());
         // Several spellings may match; the smallest keeps the choice independent of the
         // order in which the directory lists them.
         if (equalFolded(candidate, name) && (!best || candidate < *best)) best = candidate;
     }
     if (!best) return std::nullopt;
-    return dir / *best;
+    return dir / sys::pathFromText(*best);
 }
 
 }  // namespace
 
 std::filesystem::path resolve(std::string_view written) {
-    std::filesystem::path result;
-    std::size_t pos = 0;
-    if (!written.empty() && isSeparator(written.front())) {
-        result = "/";
-        while (pos < written.size() && isSeparator(written[pos])) ++pos;
-    }
+    sys::Root root = sys::rootOf(written);
+    std::filesystem::path result = std::move(root.path);
+    std::size_t pos = root.length;
     while (pos < written.size()) {
         std::size_t end = pos;
         while (end < written.size() && !isSeparator(written[end])) ++end;
@@ -47,7 +45,7 @@ std::filesystem::path resolve(std::string_view written) {
         pos = end;
         while (pos < written.size() && isSeparator(written[pos])) ++pos;
 
-        std::filesystem::path exact = result / std::string(component);
+        std::filesystem::path exact = result / sys::pathFromText(component);
         std::error_code ec;
         if (component == "." || component == ".." ||
             std::filesystem::exists(std::filesystem::symlink_status(exact, ec))) {

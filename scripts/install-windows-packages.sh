@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages that the Windows build and its tests under Wine need: the
+# mingw-w64 cross compiler, Wine, and GoogleTest's source for the Windows test programs.
+# Run as root.
+set -euo pipefail
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+apt-get install -y -qq cmake ninja-build googletest mingw-w64 wine wine64 >/dev/null

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <system_error>
+#include <vector>
+
+// Where the tools meet the system's names, arguments and console. Inside, every text is UTF-8;
+// on POSIX a name is the bytes themselves, on Windows it is UTF-16, converted here and only here.
+
+namespace kavinor::sys {
+
+// The path a UTF-8 text names, and back.
+std::filesystem::path pathFromText(std::string_view text);
+std::string textOf(const std::filesystem::path& path);
+
+// The path a name in the system's narrow encoding names: the bytes on POSIX, the ANSI code page
+// on Windows.
+std::filesystem::path pathFromSystemText(std::string_view text);
+
+// The root that `written` starts with, as a path, and how many of its characters it takes
+// (separators after it included): `/` on POSIX; on Windows also `X:\`, the drive-relative `X:`
+// and `\\server\share\`. An empty path and 0 for a relative one.
+struct Root {
+    std::filesystem::path path;
+    std::size_t length = 0;
+};
+Root rootOf(std::string_view written);
+
+// The program's arguments, argv[0] included, as UTF-8 texts.
+std::vector<std::string> programArguments(int argc, char** argv);
+
+// fopen for a path of any name the file system holds.
+std::FILE* openFile(const std::filesystem::path& path, const char* mode);
+
+// Puts `from` in the place of `to` in one step, replacing a file there.
+std::error_code replaceFile(const std::filesystem::path& from, const std::filesystem::path& to);
+
+// A line for standard error, in the code page the console and the interpreter's logs show.
+std::string consoleText(std::string_view text);
+
+}  // namespace kavinor::sys
