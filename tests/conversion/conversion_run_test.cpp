@@ -378,6 +378,23 @@ TEST_F(ConversionRun, AnOutputLeftFromBeforeDoesNotCount) {
     EXPECT_EQ(run.window.strPattern, source().string() + "\\*.asc");
 }
 
+// The Windows interpreter ends a join with one Ctrl-Z; any other byte more is no whole join.
+TEST_F(ConversionRun, AJoinEndedByOneCtrlZIsWhole) {
+    for (const auto& [tail, whole] : {std::pair{"\x1A", true}, {"x", false}}) {
+        processes.onStart = [this, tail = std::string(tail)](const FakeProcesses::Start& start) {
+            playScript(start);
+            if (start.commandLine.find("komplett") != std::string::npos) {
+                writeFile(out() / "komplett.txt", readFile(out() / "komplett.txt") + tail);
+            }
+        };
+        run.messages.shown.clear();
+        run.choose(false, source(), {"a.asc", "b.asc"});
+        run.convert(out() / (whole ? "ganz.ov2" : "halb.ov2"));
+        EXPECT_EQ(run.messages.shown,
+                  std::vector<ShownMessage>{whole ? successMessage() : failureMessage()});
+    }
+}
+
 TEST_F(ConversionRun, AnIncompleteMergeSkipsTheOutputStep) {
     writeFile(out() / "alle.ov2", "from an earlier run");
     processes.onStart = [this](const FakeProcesses::Start& start) {
