@@ -11,6 +11,8 @@ survived or could not be built."""
 import argparse
 import os
 import pathlib
+import resource
+import shutil
 import signal
 import subprocess
 import sys
@@ -29,6 +31,8 @@ FUZZ_ARGS = {
 
 # A test program that takes longer than this under a mutant has met an endless loop.
 TIMEOUT = 120
+# No test writes a file near this size.
+MAX_FILE_SIZE = 256 << 20
 
 # Which test programs cover the files below each directory: those that link it, and those that
 # run a built program made of it. The longest matching prefix wins.
@@ -74,20 +78,32 @@ def build_targets(build, targets):
     return result.returncode == 0, result.stdout
 
 
+def limit_file_size():
+    # A mutant that writes without end fails at this size instead of filling the disk.
+    resource.setrlimit(resource.RLIMIT_FSIZE, (MAX_FILE_SIZE, MAX_FILE_SIZE))
+
+
 def run_program(build, name):
     """Whether the program passed. A program that hangs counts as failed; it is ended with
-    every program it started, so that a mutant that loops leaves nothing running."""
+    every program it started, so that a mutant that loops leaves nothing running. Its
+    temporary files go to a directory of the build's own, emptied afterwards, so that what a
+    program ended this way leaves behind is removed too."""
     argv = [str(build / "tests" / "bin" / name), *FUZZ_ARGS.get(name, [])]
     if name not in FUZZ_ARGS:
         argv.append("--gtest_fail_fast")
+    scratch = build / "mutation-tmp"
+    scratch.mkdir(exist_ok=True)
     process = subprocess.Popen(argv, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                               cwd=build, start_new_session=True)
+                               cwd=build, start_new_session=True, preexec_fn=limit_file_size,
+                               env={**os.environ, "TMPDIR": str(scratch)})
     try:
         return process.wait(timeout=TIMEOUT) == 0
     except subprocess.TimeoutExpired:
         os.killpg(process.pid, signal.SIGKILL)
         process.wait()
         return False
+    finally:
+        shutil.rmtree(scratch, ignore_errors=True)
 
 
 def main():
