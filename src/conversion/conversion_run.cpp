@@ -70,7 +70,11 @@ bool ConversionSteps::run(const std::string& outputPath) {
     platform::PathTest& paths = window_.platform.paths;
     const std::string nativeOutput = window_.platform.codePages.toAnsi(outputPath);
     const std::optional<platform::FileStamp> before = paths.stamp(nativeOutput);
-    if (!CanNameEverything(window_)) return false;
+    if (const std::optional<std::string> refusal = RefusalReason(window_)) {
+        // The failure message promises an Error.bug while the error log is on.
+        if (window_.mnuError.checked()) WriteRefusalBundle(window_, *refusal);
+        return false;
+    }
 
     if (window_.bolOv2Mode) konvert();
     window_.cmdKonvert.setCaption(stepCaption(2));

@@ -15,4 +15,8 @@ std::vector<std::string> ErrorBatLines(std::string_view outDir, std::string_view
 // Writes error.bat, runs it without a log and deletes it again.
 void RunErrorBundle(mainwindow::FmrMain& window);
 
+// For a run refused before any script: Error.bug with the version and `reason`, whole or not at
+// all. An output chosen under that very name is left alone.
+void WriteRefusalBundle(const mainwindow::FmrMain& window, const std::string& reason);
+
 }  // namespace kavinor::conversion

@@ -56,23 +56,34 @@ fs::path NativePath(const mainwindow::FmrMain& window, std::string_view text) {
     return sys::pathFromSystemText(window.platform.codePages.toAnsi(text));
 }
 
-bool CanNameEverything(const mainwindow::FmrMain& window) {
+std::optional<std::string> RefusalReason(const mainwindow::FmrMain& window) {
     const mainwindow::ScriptSafeNames& safe = window.safeNames;
-    if (!safe.isSafePath(window.strOutDir) || !safe.isSafePath(window.strSourceDir) ||
-        !safe.isSafePath(window.platform.toolDirectory) || !safe.isSafeName(window.strOutName) ||
-        isRunFile(window.strOutName)) {
-        return false;
+    const auto unsafe = [](const char* what, std::string_view text) {
+        return std::string(what) + " kann in keiner Skriptzeile stehen: " + std::string(text);
+    };
+    if (!safe.isSafePath(window.strOutDir)) return unsafe("Das Zielverzeichnis", window.strOutDir);
+    if (!safe.isSafePath(window.strSourceDir)) {
+        return unsafe("Das Quellverzeichnis", window.strSourceDir);
+    }
+    if (!safe.isSafePath(window.platform.toolDirectory)) {
+        return unsafe("Das Programmverzeichnis", window.platform.toolDirectory);
+    }
+    if (!safe.isSafeName(window.strOutName)) return unsafe("Der Dateiname", window.strOutName);
+    if (isRunFile(window.strOutName)) {
+        return "Der Dateiname ist der einer Arbeitsdatei des Laufs: " + window.strOutName;
     }
     std::set<std::vector<std::uint64_t>> gathered;
     for (const std::string& entry : window.lstAuswahl2.entries()) {
         const std::optional<std::string> name = gatheredName(window.bolOv2Mode, entry);
-        if (!name || !safe.isSafeName(entry) ||
-            !gathered.insert(winpath::foldCharacters(*name)).second) {
-            return false;
+        if (!name || !safe.isSafeName(entry)) return unsafe("Die gewählte Datei", entry);
+        if (!gathered.insert(winpath::foldCharacters(*name)).second) {
+            return "Zwei gewählte Dateien unterscheiden sich nur in der Schreibweise: " + entry;
         }
-        if (window.bolOv2Mode && !namesOwnSource(window, entry)) return false;
+        if (window.bolOv2Mode && !namesOwnSource(window, entry)) {
+            return "Die Skriptzeile für " + entry + " fände eine andere Datei";
+        }
     }
-    return true;
+    return std::nullopt;
 }
 
 std::optional<std::uintmax_t> TotalSize(const fs::path& dir, const std::vector<fs::path>& names) {

@@ -15,10 +15,11 @@
 
 namespace kavinor::conversion {
 
-// Whether the run can name everything it needs in its scripts: the output, source and tool
-// directories and the output name are safe, the output name is none of the run's own files,
-// and each chosen file can be named without mistaking it for another.
-bool CanNameEverything(const mainwindow::FmrMain& window);
+// Why the run cannot name everything it needs in its scripts, in a line for Error.bug; empty
+// when it can: the output, source and tool directories and the output name are safe, the output
+// name is none of the run's own files, and each chosen file can be named without mistaking it
+// for another.
+std::optional<std::string> RefusalReason(const mainwindow::FmrMain& window);
 
 // The file system path of a text of the program's own.
 std::filesystem::path NativePath(const mainwindow::FmrMain& window, std::string_view text);

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "code_page_helpers.h"
 #include "error_bundle.h"
 #include "iconv_code_pages.h"
 #include "script_file.h"
@@ -46,22 +47,30 @@ TEST(StepScripts, EmptyTargetListLeavesTheFixedLines) {
                      "move komplett.txt ..", "cd ..", "rd ConvertTemp"}));
 }
 
-TEST(StepScripts, ErrorBatHasItsTwentyLines) {
-    const Lines lines = ErrorBatLines("/k/", "0.75");
-    ASSERT_EQ(lines.size(), 20u);
-    EXPECT_EQ(lines[0], "cd \"/k/\"");
-    EXPECT_EQ(lines[1], "echo Kavinor 0.75 >version.txt");
-    EXPECT_EQ(lines[2], "echo " + std::string(36, '-') + " >strich.txt");
-    EXPECT_EQ(lines[6],
-              "copy version.txt+strich.txt+date.txt+Time.txt+strich.txt+konvert.bat+strich.txt+"
-              "komplett.bat+strich.txt+asc2ov2.bat+strich.txt+Dir.txt Error.bug");
-    EXPECT_EQ(lines[7],
-              "copy error.bug+strich.txt+konvert.log+strich.txt+komplett.log+strich.txt+"
-              "asc2ov2.log+strich.txt+ascov2.log");
-    EXPECT_EQ(Lines(lines.begin() + 8, lines.end()),
-              (Lines{"del date.txt", "del time.txt", "del dir.txt", "del strich.txt",
-                     "del komplett.bat", "del komplett.txt", "del konvert.bat", "del asc2ov2.bat",
-                     "del version.txt", "del konvert.log", "del asc2ov2.log", "del komplett.log"}));
+TEST(StepScripts, ErrorBatLines) {
+    EXPECT_EQ(ErrorBatLines("/k/", "0.75"),
+              (Lines{"cd \"/k/\"",
+                     "echo Kavinor 0.75 >version.txt",
+                     "echo " + std::string(36, '-') + " >strich.txt",
+                     "dir >dir.txt",
+                     "date /t >date.txt",
+                     "time /t >time.txt",
+                     "copy version.txt+strich.txt+date.txt+Time.txt+strich.txt+konvert.bat+"
+                     "strich.txt+komplett.bat+strich.txt+asc2ov2.bat+strich.txt+Dir.txt Error.bug",
+                     "copy error.bug+strich.txt+konvert.log+strich.txt+komplett.log+strich.txt+"
+                     "asc2ov2.log+strich.txt+ascov2.log",
+                     "del date.txt",
+                     "del time.txt",
+                     "del dir.txt",
+                     "del strich.txt",
+                     "del komplett.bat",
+                     "del komplett.txt",
+                     "del konvert.bat",
+                     "del asc2ov2.bat",
+                     "del version.txt",
+                     "del konvert.log",
+                     "del asc2ov2.log",
+                     "del komplett.log"}));
 }
 
 TEST(StepScripts, StartLinesKeepTheirOwnBlanks) {
@@ -86,6 +95,13 @@ TEST(ScriptLineEncoding, PercentSignsAreDoubledAndTheLineIsInTheConsolePage) {
     EXPECT_EQ(EncodeScriptLine(german, "%%1%"), "%%%%1%%");
     const platform::IconvCodePages utf8("UTF-8", "UTF-8");
     EXPECT_EQ(EncodeScriptLine(utf8, "del \"Grüße.asc\""), "del \"Grüße.asc\"");
+}
+
+TEST(ScriptLineEncoding, GermanPagesConvertLetterForLetter) {
+    const platform::IconvCodePages german("CP1252", "CP850");
+    // ä ö ü Ä Ö Ü ß: one byte each in the console page, which has no euro sign.
+    EXPECT_EQ(ANSI_To_DOS(german, "äöüÄÖÜß 5€"), "\x84\x94\x81\x8E\x99\x9A\xE1 5?");
+    EXPECT_EQ(DOS_To_ANSI(german, "\x84\x94\x81\x8E\x99\x9A\xE1"), "äöüÄÖÜß");
 }
 
 }  // namespace

@@ -8,6 +8,8 @@ namespace kavinor::test {
 
 bool FakeSaveDialog::showSave() {
     ++shown_;
+    shownFilter = filter_;
+    shownFilterIndex = filterIndex_;
     if (answers_.empty()) return false;
     const Answer next = answers_.front();
     answers_.pop_front();
@@ -27,6 +29,7 @@ std::optional<platform::ProcessId> FakeProcesses::start(const std::string& comma
         std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>())};
     starts.push_back(started);
     if (onStart) onStart(started);
+    if (real_) return real_->start(commandLine, workingDir);
     const platform::ProcessId id = nextId_++;
     remaining_[id] = pollsWhileRunning;
     return id;
@@ -34,10 +37,16 @@ std::optional<platform::ProcessId> FakeProcesses::start(const std::string& comma
 
 bool FakeProcesses::isRunning(platform::ProcessId id) {
     polled.push_back(id);
+    if (real_) return real_->isRunning(id);
     const auto process = remaining_.find(id);
     if (process == remaining_.end() || process->second == 0) return false;
     --process->second;
     return true;
+}
+
+void FakeProcesses::terminate(platform::ProcessId id) {
+    terminated.push_back(id);
+    if (real_) real_->terminate(id);
 }
 
 std::vector<std::string> DirectoryFillWithExtras::listFiles(const std::string& pattern) {

@@ -22,7 +22,8 @@
 namespace kavinor::test {
 
 // A save dialog whose answers are given in advance: each showSave() takes the next answer; a
-// cancel keeps the name of the last use, as the real dialog does.
+// cancel keeps the name of the last use, as the real dialog does. It keeps the filter and index
+// it was opened with.
 class FakeSaveDialog final : public platform::SaveDialog {
 public:
     struct Answer {
@@ -38,9 +39,9 @@ public:
     bool showSave() override;
     std::string fileName() const override { return fileName_; }
 
-    const std::string& filter() const { return filter_; }
-    int filterIndex() const { return filterIndex_; }
     int shown() const { return shown_; }
+    std::string shownFilter;
+    int shownFilterIndex = 0;
 
 private:
     std::deque<Answer> answers_;
@@ -79,11 +80,14 @@ public:
     std::function<void(std::int32_t)> onWait;
 };
 
-// Processes that are only pretended: each start hands out the next id and records the command
-// line, its working directory and the bytes of the script it names; each process then counts as
-// running for `pollsWhileRunning` tests. `onStart` may act as the script would.
+// Processes that are only pretended, or handed on to `real`: each start records the command
+// line, its working directory and the bytes of the script it names, then `onStart` may act as
+// the script would. A pretended start hands out the next id, which counts as running for
+// `pollsWhileRunning` tests.
 class FakeProcesses final : public platform::Processes {
 public:
+    explicit FakeProcesses(platform::Processes* real = nullptr) : real_(real) {}
+
     struct Start {
         std::string commandLine;
         std::string workingDir;
@@ -92,7 +96,7 @@ public:
     std::optional<platform::ProcessId> start(const std::string& commandLine,
                                              const std::string& workingDir) override;
     bool isRunning(platform::ProcessId id) override;
-    void terminate(platform::ProcessId id) override { terminated.push_back(id); }
+    void terminate(platform::ProcessId id) override;
 
     bool failStarts = false;
     int pollsWhileRunning = 0;
@@ -103,6 +107,7 @@ public:
     std::vector<platform::ProcessId> terminated;
 
 private:
+    platform::Processes* real_;
     platform::ProcessId nextId_ = 4100;
     std::map<platform::ProcessId, int> remaining_;
 };

@@ -42,6 +42,10 @@ TEST(ListBoxes, TellWhatChangedAndKeepSortedOrderAndSelection) {
                                             {K::Removed, 0},
                                             {K::Selected, -1},
                                             {K::Cleared, 0}}));
+    list.add("a");
+    list.select(0);
+    list.clear();
+    EXPECT_EQ(list.selectedIndex(), std::nullopt);
     EXPECT_THROW(list.select(0), std::out_of_range);
     EXPECT_THROW(list.removeAt(0), std::out_of_range);
 }

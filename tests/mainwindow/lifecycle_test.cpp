@@ -118,6 +118,13 @@ TEST_F(MainWindow, ExitAndTheCloseBoxEndTheProgram) {
     other.program.frmSplash.cmdOK.click();
     other.window.requestClose();
     EXPECT_FALSE(other.program.running());
+
+    // Any window still loaded keeps it running, the About window too.
+    TestProgram third(processes, tools().string());
+    third.program.start();
+    third.program.frmAbout.load();
+    third.program.frmSplash.unload();
+    EXPECT_TRUE(third.program.running());
 }
 
 TEST_F(MainWindow, HelpMenuHandsLinksOverAndTogglesTheErrorLog) {

@@ -12,8 +12,9 @@ TEST(ScriptSafeNames, RefuseWhatCannotStandInAQuotedLine) {
     for (const char* good : {"Karte.ov2", "Über See 100%.ov2", "a&b;c$(d)`e'.asc", "-x.ov2"}) {
         EXPECT_TRUE(names.isSafeName(good)) << good;
     }
-    for (const char* bad : {"", "a\"b.ov2", "a\\b.ov2", "a/b", "c:d.ov2", "x*.ov2", "x?.ov2", "a<b",
-                            "a>b", "a|b", "tab\there", "new\nline", "del\x7F", "\xFF.ov2"}) {
+    for (const char* bad :
+         {"", "a\"b.ov2", "a\\b.ov2", "a/b", "c:d.ov2", "x*.ov2", "x?.ov2", "a<b", "a>b", "a|b",
+          "tab\there", "new\nline", "us\x1F", "del\x7F", "\xFF.ov2"}) {
         EXPECT_FALSE(names.isSafeName(bad)) << bad;
     }
     EXPECT_TRUE(names.isSafePath("/home/u/Grüne Karten/"));

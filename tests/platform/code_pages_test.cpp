@@ -24,46 +24,38 @@ const std::string kUtf8Letters = "\xC3\xA4\xC3\xB6\xC3\xBC\xC3\x84\xC3\x96\xC3\x
 const std::string kCp1252Letters = "\xE4\xF6\xFC\xC4\xD6\xDC\xDF\xE9";
 const std::string kCp850Letters = "\x84\x94\x81\x8E\x99\x9A\xE1\x82";
 
-class IconvCodePagesTest : public ::testing::Test {
-protected:
-    IconvCodePages pages_{"CP1252", "CP850"};
-};
-
-TEST_F(IconvCodePagesTest, ConvertsGermanTextExactly) {
-    const std::string text = "M\xC3\xBC\xC3\x9Fig \xC3\x84pfel";
-
-    EXPECT_EQ(pages_.convert(text, "UTF-8", "CP1252"), "M\xFC\xDFig \xC4pfel");
-    EXPECT_EQ(pages_.convert(text, "UTF-8", "CP850"), "M\x81\xE1ig \x8Epfel");
-    EXPECT_EQ(pages_.convert(kUtf8Letters, "UTF-8", "CP1252"), kCp1252Letters);
-    EXPECT_EQ(pages_.convert(kUtf8Letters, "UTF-8", "CP850"), kCp850Letters);
-    EXPECT_EQ(pages_.convert(kCp1252Letters, "CP1252", "CP850"), kCp850Letters);
-    EXPECT_EQ(pages_.convert(kCp850Letters, "CP850", "CP1252"), kCp1252Letters);
-    EXPECT_EQ(pages_.convert(kCp850Letters, "CP850", "UTF-8"), kUtf8Letters);
-    EXPECT_EQ(pages_.convert(kCp1252Letters, "CP1252", "UTF-8"), kUtf8Letters);
-}
-
-TEST_F(IconvCodePagesTest, WritesOneQuestionMarkForACharacterTheTargetLacks) {
-    EXPECT_EQ(pages_.convert("\x80 5", "CP1252", "CP850"), "? 5");
-    EXPECT_EQ(pages_.convert("\x80", "CP1252", "UTF-8"), "\xE2\x82\xAC");
-    EXPECT_EQ(pages_.convert("a\xE2\x82\xAC\xF0\x9F\x98\x80z", "UTF-8", "CP850"), "a??z");
-    // In the target's own encoding of '?', not as a bare byte.
-    EXPECT_EQ(pages_.convert("\xF0\x9F\x98\x80!", "UTF-8", "UCS-2LE"), std::string("?\0!\0", 4));
-}
-
-TEST_F(IconvCodePagesTest, WritesOneQuestionMarkPerInvalidByteAndGoesOn) {
-    EXPECT_EQ(pages_.convert("a\xC3(b\xFF\xC3\xA4", "UTF-8", "CP1252"), "a?(b?\xE4");
-    EXPECT_EQ(pages_.convert("\xE2\x82z\xE2\x82", "UTF-8", "CP1252"), "??z??");
-    EXPECT_EQ(pages_.convert("\x81x\x8D", "CP1252", "UTF-8"), "?x?");
-}
-
-TEST_F(IconvCodePagesTest, ValidatesEvenBetweenTheSameCodePage) {
-    EXPECT_EQ(pages_.convert("x\xFFy\xC3\xA4\xED\xA0\x80", "utf-8", "UTF-8"), "x?y\xC3\xA4???");
-    EXPECT_EQ(pages_.convert(kCp1252Letters, "cp1252", "CP1252"), kCp1252Letters);
-}
-
-TEST_F(IconvCodePagesTest, KeepsOnlyAsciiBetweenUnknownCodePages) {
-    EXPECT_EQ(pages_.convert("\xC3\x84 ok?", "KEINE-SEITE", "UTF-8"), "?? ok?");
-    EXPECT_EQ(pages_.convert("\xC3\x84 ok?", "UTF-8", "KEINE-SEITE"), "?? ok?");
+// German letters exactly; one `?`, in the target's own encoding, for each character the target
+// lacks and for each invalid byte, going on after it, also between the same code page; only
+// ASCII between code pages the system does not know.
+TEST(IconvCodePagesTest, ConvertsLetterForLetterAndMarksWhatItCannot) {
+    const IconvCodePages pages("CP1252", "CP850");
+    struct Case {
+        std::string text, from, to, expected;
+    };
+    const Case cases[] = {
+        {"M\xC3\xBC\xC3\x9Fig \xC3\x84pfel", "UTF-8", "CP1252", "M\xFC\xDFig \xC4pfel"},
+        {"M\xC3\xBC\xC3\x9Fig \xC3\x84pfel", "UTF-8", "CP850", "M\x81\xE1ig \x8Epfel"},
+        {kUtf8Letters, "UTF-8", "CP1252", kCp1252Letters},
+        {kUtf8Letters, "UTF-8", "CP850", kCp850Letters},
+        {kCp1252Letters, "CP1252", "CP850", kCp850Letters},
+        {kCp850Letters, "CP850", "CP1252", kCp1252Letters},
+        {kCp850Letters, "CP850", "UTF-8", kUtf8Letters},
+        {kCp1252Letters, "CP1252", "UTF-8", kUtf8Letters},
+        {"\x80 5", "CP1252", "CP850", "? 5"},
+        {"\x80", "CP1252", "UTF-8", "\xE2\x82\xAC"},
+        {"a\xE2\x82\xAC\xF0\x9F\x98\x80z", "UTF-8", "CP850", "a??z"},
+        {"\xF0\x9F\x98\x80!", "UTF-8", "UCS-2LE", std::string("?\0!\0", 4)},
+        {"a\xC3(b\xFF\xC3\xA4", "UTF-8", "CP1252", "a?(b?\xE4"},
+        {"\xE2\x82z\xE2\x82", "UTF-8", "CP1252", "??z??"},
+        {"\x81x\x8D", "CP1252", "UTF-8", "?x?"},
+        {"x\xFFy\xC3\xA4\xED\xA0\x80", "utf-8", "UTF-8", "x?y\xC3\xA4???"},
+        {kCp1252Letters, "cp1252", "CP1252", kCp1252Letters},
+        {"\xC3\x84 ok?", "KEINE-SEITE", "UTF-8", "?? ok?"},
+        {"\xC3\x84 ok?", "UTF-8", "KEINE-SEITE", "?? ok?"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(pages.convert(c.text, c.from, c.to), c.expected) << c.from << " to " << c.to;
+    }
 }
 
 // Sets an environment variable for one scope, as the locale functions read them.

@@ -22,43 +22,30 @@ Names sorted(Names names) {
     return names;
 }
 
-class PosixDirectoryFillTest : public ::testing::Test {
-protected:
-    PosixDirectoryFillTest() {
-        const fs::path& d = dir_.path();
-        writeFile(d / "Karte.OV2", "x");
-        writeFile(d / "b.ov2", "x");
-        writeFile(d / "a.asc", "x");
-        writeFile(d / ".hidden.ov2", "x");
-        fs::create_directory(d / "x.ov2");
-        fs::create_symlink(d / "a.asc", d / "link.ov2");
-        fs::create_symlink(d / "fehlt", d / "dangling.ov2");
-        fs::create_symlink("/dev/null", d / "geraet.ov2");
-        ::mkfifo((d / "rohr.ov2").c_str(), 0600);
+// The ordinary files that match, links to them included, not hidden ones, directories, dangling
+// links, devices or pipes; either separator, doubled or not; nothing from a directory that
+// cannot be read.
+TEST(PosixDirectoryFillTest, ListsTheOrdinaryFilesThatMatch) {
+    TempDir temp;
+    const fs::path& d = temp.path();
+    writeFile(d / "Karte.OV2", "x");
+    writeFile(d / "b.ov2", "x");
+    writeFile(d / "a.asc", "x");
+    writeFile(d / ".hidden.ov2", "x");
+    fs::create_directory(d / "x.ov2");
+    fs::create_symlink(d / "a.asc", d / "link.ov2");
+    fs::create_symlink(d / "fehlt", d / "dangling.ov2");
+    fs::create_symlink("/dev/null", d / "geraet.ov2");
+    ::mkfifo((d / "rohr.ov2").c_str(), 0600);
+    PosixDirectoryFill fill;
+    for (const char* pattern : {"/*.ov2", "\\*.ov2", "//*.ov2", "\\\\*.ov2"}) {
+        EXPECT_EQ(sorted(fill.listFiles(d.string() + pattern)),
+                  (Names{"Karte.OV2", "b.ov2", "link.ov2"}))
+            << pattern;
     }
-
-    std::string dir() const { return dir_.path().string(); }
-
-    TempDir dir_;
-    PosixDirectoryFill fill_;
-};
-
-TEST_F(PosixDirectoryFillTest, ListsTheOrdinaryFilesThatMatch) {
-    EXPECT_EQ(sorted(fill_.listFiles(dir() + "/*.ov2")), (Names{"Karte.OV2", "b.ov2", "link.ov2"}));
-    EXPECT_EQ(sorted(fill_.listFiles(dir() + "/*.ASC")), Names{"a.asc"});
-}
-
-TEST_F(PosixDirectoryFillTest, ReadsEitherSeparatorAndDoubledOnes) {
-    const Names expected{"Karte.OV2", "b.ov2", "link.ov2"};
-
-    EXPECT_EQ(sorted(fill_.listFiles(dir() + "\\*.ov2")), expected);
-    EXPECT_EQ(sorted(fill_.listFiles(dir() + "//*.ov2")), expected);
-    EXPECT_EQ(sorted(fill_.listFiles(dir() + "\\\\*.ov2")), expected);
-}
-
-TEST_F(PosixDirectoryFillTest, NothingFromADirectoryThatCannotBeRead) {
-    EXPECT_TRUE(fill_.listFiles(dir() + "/fehlt/*.ov2").empty());
-    EXPECT_TRUE(fill_.listFiles(dir() + "/a.asc/*.*").empty());
+    EXPECT_EQ(fill.listFiles(d.string() + "/*.ASC"), Names{"a.asc"});
+    EXPECT_TRUE(fill.listFiles(d.string() + "/fehlt/*.ov2").empty());
+    EXPECT_TRUE(fill.listFiles(d.string() + "/a.asc/*.*").empty());
 }
 
 }  // namespace

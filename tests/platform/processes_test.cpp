@@ -119,11 +119,19 @@ private:
     pid_t pid_;
 };
 
-TEST(PosixProcessesTest, RunsTheCommandLineInTheWorkingDirectory) {
+// A temporary directory to run scripts in, and the processes under test.
+class PosixProcessesTest : public ::testing::Test {
+protected:
+    // A script that waits, through a program it starts, until it is ended.
+    std::string waiting() const { return writeScript(dir.path() / "warte.bat", "sleep 30\n"); }
+
     TempDir dir;
+    PosixProcesses processes{kInterpreter};
+};
+
+TEST_F(PosixProcessesTest, RunsTheCommandLineInTheWorkingDirectory) {
     const std::string script =
         writeScript(dir.path() / "konvert.bat", "@echo off\necho hallo>out.txt\necho fertig\n");
-    PosixProcesses processes(kInterpreter);
 
     const auto id = processes.start(script + " >konvert.log", dir.path().string());
 
@@ -134,12 +142,10 @@ TEST(PosixProcessesTest, RunsTheCommandLineInTheWorkingDirectory) {
     EXPECT_TRUE(isReapedOrUnknown(*id));
 }
 
-TEST(PosixProcessesTest, GivesTheScriptNullStreamsAndNoOtherDescriptors) {
-    TempDir dir;
-    const std::string script = writeScript(dir.path() / "warte.bat", "sleep 30\n");
+TEST_F(PosixProcessesTest, GivesTheScriptNullStreamsAndNoOtherDescriptors) {
+    const std::string script = waiting();
     int pipeEnds[2];
     ASSERT_EQ(::pipe(pipeEnds), 0);  // inheritable on purpose
-    PosixProcesses processes(kInterpreter);
 
     const auto id = processes.start(script, dir.path().string());
     ::close(pipeEnds[1]);
@@ -157,8 +163,7 @@ TEST(PosixProcessesTest, GivesTheScriptNullStreamsAndNoOtherDescriptors) {
     ::close(pipeEnds[0]);
 }
 
-TEST(PosixProcessesTest, StartsNothingWithoutInterpreterOrWorkingDirectory) {
-    TempDir dir;
+TEST_F(PosixProcessesTest, StartsNothingWithoutInterpreterOrWorkingDirectory) {
     writeFile(dir.path() / "datei.txt", "x");
     const std::string script = writeScript(dir.path() / "k.bat", "echo x>out.txt\n");
     const std::string throughFile = (dir.path() / "datei.txt" / "sub").string();
@@ -168,7 +173,6 @@ TEST(PosixProcessesTest, StartsNothingWithoutInterpreterOrWorkingDirectory) {
                      .has_value());
     EXPECT_FALSE(PosixProcesses(throughFile).start(script, dir.path().string()).has_value());
 
-    PosixProcesses processes(kInterpreter);
     EXPECT_FALSE(processes.start(script, (dir.path() / "fehlt").string()).has_value());
     EXPECT_FALSE(processes.start(script, (dir.path() / "datei.txt").string()).has_value());
     EXPECT_FALSE(processes.start(script, throughFile).has_value());
@@ -177,10 +181,8 @@ TEST(PosixProcessesTest, StartsNothingWithoutInterpreterOrWorkingDirectory) {
     EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG), -1) << "a failed start left a child behind";
 }
 
-TEST(PosixProcessesTest, TerminateEndsTheScriptAndTheToolsItStarted) {
-    TempDir dir;
-    const std::string script = writeScript(dir.path() / "warte.bat", "sleep 30\n");
-    PosixProcesses processes(kInterpreter);
+TEST_F(PosixProcessesTest, TerminateEndsTheScriptAndTheToolsItStarted) {
+    const std::string script = waiting();
     const auto id = processes.start(script, dir.path().string());
     ASSERT_TRUE(id.has_value());
     const auto tool = waitForChildOf(*id);
@@ -195,10 +197,8 @@ TEST(PosixProcessesTest, TerminateEndsTheScriptAndTheToolsItStarted) {
     EXPECT_TRUE(waitUntilDead(*tool));
 }
 
-TEST(PosixProcessesTest, NeverTouchesAProcessItDidNotStartOrHasReaped) {
-    TempDir dir;
+TEST_F(PosixProcessesTest, NeverTouchesAProcessItDidNotStartOrHasReaped) {
     const std::string script = writeScript(dir.path() / "kurz.bat", "echo x>out.txt\n");
-    PosixProcesses processes(kInterpreter);
     const auto ended = processes.start(script, dir.path().string());
     ASSERT_TRUE(ended.has_value());
     ASSERT_TRUE(eventually([&] { return !processes.isRunning(*ended); }));
@@ -213,10 +213,8 @@ TEST(PosixProcessesTest, NeverTouchesAProcessItDidNotStartOrHasReaped) {
     EXPECT_TRUE(bystander.stillRunsUnreaped());
 }
 
-TEST(PosixProcessesTest, CountsAProcessReapedElsewhereAsEnded) {
-    TempDir dir;
-    const std::string script = writeScript(dir.path() / "warte.bat", "sleep 30\n");
-    PosixProcesses processes(kInterpreter);
+TEST_F(PosixProcessesTest, CountsAProcessReapedElsewhereAsEnded) {
+    const std::string script = waiting();
     const auto id = processes.start(script, dir.path().string());
     ASSERT_TRUE(id.has_value());
 
@@ -226,14 +224,13 @@ TEST(PosixProcessesTest, CountsAProcessReapedElsewhereAsEnded) {
     EXPECT_FALSE(processes.isRunning(*id));
 }
 
-TEST(PosixProcessesTest, DestructionEndsAndReapsWhatStillRuns) {
-    TempDir dir;
-    const std::string script = writeScript(dir.path() / "warte.bat", "sleep 30\n");
+TEST_F(PosixProcessesTest, DestructionEndsAndReapsWhatStillRuns) {
+    const std::string script = waiting();
     std::optional<ProcessId> id;
     std::optional<pid_t> tool;
     {
-        PosixProcesses processes(kInterpreter);
-        id = processes.start(script, dir.path().string());
+        PosixProcesses scoped(kInterpreter);
+        id = scoped.start(script, dir.path().string());
         ASSERT_TRUE(id.has_value());
         tool = waitForChildOf(*id);
         ASSERT_TRUE(tool.has_value());

@@ -1,9 +1,12 @@
 #pragma once
 
-// Whole .ov2 files made of POI lists for tests, and the POIs a merge of several must hold.
+// Whole .ov2 and .asc files made of POI lists for tests, encoded by hand, and the POIs a merge
+// of several must hold.
 
+#include <cstddef>
 #include <initializer_list>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "ov2_bytes.h"
@@ -11,21 +14,28 @@
 
 namespace kavinor::test {
 
-// An .ov2 file holding `pois` in one area, encoded by hand.
-inline std::string ov2File(const std::vector<Poi>& pois) {
-    std::string records;
-    for (const Poi& p : pois) {
-        records += p.extended ? extendedPoi(p.lon, p.lat, p.name, p.id, p.extra)
-                              : simplePoi(p.lon, p.lat, p.name);
-    }
-    return area(records);
+// `count` POIs spread over the world with distinct names, some extended, some with quotes,
+// umlauts, Windows-1252 bytes and shell characters.
+std::vector<Poi> samplePois(std::size_t count);
+
+// The .ov2 records of `pois` in their order, without an area index ...
+std::string ov2Records(const std::vector<Poi>& pois);
+// ... and within one area.
+std::string ov2File(const std::vector<Poi>& pois);
+// The .asc lines of `pois` in the form dumpov2 writes them: five decimals, CR LF each.
+std::string ascFile(const std::vector<Poi>& pois);
+
+inline std::string sampleOv2(std::size_t count) {
+    return ov2Records(samplePois(count));
+}
+inline std::string sampleAsc(std::size_t count) {
+    return ascFile(samplePois(count));
 }
 
 // All POIs of `parts`, sorted, for comparing with what a merge made.
-inline std::vector<Poi> joined(std::initializer_list<std::vector<Poi>> parts) {
-    std::vector<Poi> all;
-    for (const std::vector<Poi>& part : parts) all.insert(all.end(), part.begin(), part.end());
-    return sorted(all);
-}
+std::vector<Poi> joined(std::initializer_list<std::vector<Poi>> parts);
+
+// The lines of `text` without their CR LF, sorted; a last line without CR LF is kept as it is.
+std::vector<std::string> sortedLines(std::string_view text);
 
 }  // namespace kavinor::test

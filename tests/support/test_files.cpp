@@ -37,4 +37,19 @@ std::map<std::string, std::string> contents(const std::filesystem::path& dir) {
     return files;
 }
 
+bool hasShape(std::string_view text, std::string_view shape) {
+    if (text.size() != shape.size()) return false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool digitWanted = shape[i] == '#';
+        if (digitWanted ? (text[i] < '0' || text[i] > '9') : text[i] != shape[i]) return false;
+    }
+    return true;
+}
+
+std::string crlf(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) text += line + "\r\n";
+    return text;
+}
+
 }  // namespace kavinor::test

@@ -22,4 +22,12 @@ std::vector<std::string> listNames(const std::filesystem::path& dir);
 // what it changed.
 std::map<std::string, std::string> contents(const std::filesystem::path& dir);
 
+// Whether `text` has the shape: as long as it, each `#` of the shape a digit in the text, every
+// other character the same. For dates, times and listings, whose digits depend on the clock.
+bool hasShape(std::string_view text, std::string_view shape);
+
+// Joins lines with the CR LF line end of the scripts and of everything kvcmd prints, one after
+// each line.
+std::string crlf(const std::vector<std::string>& lines);
+
 }  // namespace kavinor::test

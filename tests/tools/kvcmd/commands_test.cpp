@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <ctime>
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -52,106 +53,92 @@ TEST_F(Commands, LogShowsEveryCommandAndWhatItPrintedUnlessEchoIsOff) {
                        echoed(work(), "rem nichts"));
 }
 
-TEST_F(Commands, EchoWritesItsTextAsWritten) {
-    runLogged(crlf({"echo Kavinor 0.75 >version.txt", "echo.>leer.txt", "echo  zwei  >>leer.txt",
-                    "echo 100%% sicher>prozent.txt", "echo>status.txt", "echo off",
-                    "echo >>status.txt"}));
-    EXPECT_EQ(bytes("version.txt"), "Kavinor 0.75 \r\n");
-    EXPECT_EQ(bytes("leer.txt"), "\r\n zwei  \r\n");
-    EXPECT_EQ(bytes("prozent.txt"), "100% sicher\r\n");
-    EXPECT_EQ(bytes("status.txt"),
-              "ECHO ist eingeschaltet (ON).\r\nECHO ist ausgeschaltet (OFF).\r\n");
-}
-
-TEST_F(Commands, CopyOneFileIntoTheCurrentDirectoryOrOntoATarget) {
-    writeFile(scratch() / "Quelle" / "Bürgen Alt.asc",
-              "alt\x1A"
-              "bytes");
-    file("ziel.TXT", "vorher");
-    const std::string source = (scratch() / "quelle" / "bürgen alt.asc").string();
-    const std::string log =
-        runLogged(crlf({"copy \"" + source + "\"", "copy \"" + source + "\" \"Ziel.txt\"",
-                        "copy \"Bürgen Alt.asc\""}));
-    EXPECT_EQ(bytes("Bürgen Alt.asc"),
-              "alt\x1A"
-              "bytes");
-    EXPECT_EQ(bytes("ziel.TXT"),
-              "alt\x1A"
-              "bytes");  // replaced under its existing name
-    EXPECT_EQ(listNames(work()),
-              (std::vector<std::string>{"Bürgen Alt.asc", "s.bat", "s.log", "ziel.TXT"}));
-    EXPECT_NE(log.find("Die Datei kann nicht auf sich selbst kopiert werden.\r\n"
-                       "        0 Datei(en) kopiert.\r\n"),
-              std::string::npos);
-}
-
-TEST_F(Commands, PlusJoinsInTheOrderGivenSkippingMissingSources) {
-    file("a.txt", "A\x1A");
-    file("b.txt", "B\r\n");
-    file("ziel.txt", "alt");
-    const std::string log = runLogged(crlf({"copy a.txt+fehlt.txt+B.TXT + a.txt ziel.txt",
-                                            "copy b.txt+a.txt", "copy fehlt.txt+nix.txt neu.txt"}));
-    EXPECT_EQ(bytes("ziel.txt"),
-              "A\x1A"
-              "B\r\nA\x1A");
-    EXPECT_EQ(bytes("b.txt"), "B\r\nA\x1A");  // the others appended to the first
-    EXPECT_FALSE(fs::exists(work() / "neu.txt"));
-    EXPECT_NE(log.find("Das System kann die angegebene Datei nicht finden.\r\n"
-                       "        0 Datei(en) kopiert."),
-              std::string::npos);
-}
-
-TEST_F(Commands, WildcardJoinsMatchesInCaseBlindNameOrder) {
-    file("seen.asc", "3");
-    file("Burgen.ASC", "2");
-    file("a_b.asc", "1b");
-    file("AB.asc", "1a");
-    file("notiz.txt", "nein");
-    file("alles.asc", "alt");
-    fs::create_directories(work() / "ordner.asc");
-    const std::string log = runLogged(crlf({"copy *.asc alles.asc"}));
-    // The target matches too, but its old bytes are not merged into it.
-    EXPECT_EQ(bytes("alles.asc"), "1a1b23");
-    EXPECT_NE(log.find("AB.asc\r\na_b.asc\r\nBurgen.ASC\r\nseen.asc\r\n        1 Datei(en) "
-                       "kopiert.\r\n"),
-              std::string::npos);
-}
-
-TEST_F(Commands, WildcardCopiesEachFileIntoADirectory) {
-    file("eins.asc", "1");
-    file("zwei.ASC", "2");
-    fs::create_directories(work() / "Ablage");
-    runLogged(crlf({"copy *.asc ablage", "copy eins.asc Ablage\\",
-                    "copy fehlt.asc+zwei.asc+eins.asc ablage\\"}));
-    EXPECT_EQ(listNames(work() / "Ablage"), (std::vector<std::string>{"eins.asc", "zwei.ASC"}));
-    // A join into a directory takes the name of its first file found.
-    EXPECT_EQ(readFile(work() / "Ablage" / "zwei.ASC"), "21");
-    EXPECT_EQ(readFile(work() / "Ablage" / "eins.asc"), "1");
-}
-
-TEST_F(Commands, MoveReplacesAndGoesUp) {
-    fs::create_directories(work() / "Temp");
-    writeFile(work() / "Temp" / "komplett.txt", "neu");
-    file("komplett.txt", "alt");
-    file("a.txt", "a");
-    const std::string log =
-        runLogged(crlf({"cd temp", "move komplett.txt ..", "cd ..", "move A.txt b.txt"}));
-    EXPECT_EQ(bytes("komplett.txt"), "neu");
-    EXPECT_EQ(bytes("b.txt"), "a");
-    EXPECT_TRUE(listNames(work() / "Temp").empty());
-    EXPECT_FALSE(fs::exists(work() / "a.txt"));
-    EXPECT_NE(log.find("        1 Datei(en) verschoben.\r\n"), std::string::npos);
-}
-
-TEST_F(Commands, DelRemovesBareQuotedAndWildcardNamesAndGoesOnAfterAMissingOne) {
-    for (const char* name : {"a.txt", "mit blank.txt", "x.tmp", "Y.TMP", "bleibt.asc"}) {
-        file(name, "x");
+// What the file commands leave: each case's files before, its script, the files after (an
+// empty text: none of that name), and what its log must show.
+TEST_F(Commands, FileCommandsLeaveExactlyTheirResult) {
+    using Files = std::map<std::string, std::string>;
+    struct Case {
+        const char* what;
+        Files before;
+        std::vector<std::string> lines;
+        Files after;
+        std::string logHas;
+    };
+    const std::string ctrlZ = "\x1A";
+    const Case cases[] = {
+        {"echo writes its text as written; > replaces, >> appends",
+         {{"version.txt", "a longer text from before, which the redirection replaces whole"}},
+         {"echo Kavinor 0.75 >version.txt", "echo.>leer.txt", "echo  zwei  >>leer.txt",
+          "echo 100%% sicher>prozent.txt", "echo>status.txt", "echo off", "echo >>status.txt"},
+         {{"version.txt", "Kavinor 0.75 \r\n"},
+          {"leer.txt", "\r\n zwei  \r\n"},
+          {"prozent.txt", "100% sicher\r\n"},
+          {"status.txt", "ECHO ist eingeschaltet (ON).\r\nECHO ist ausgeschaltet (OFF).\r\n"}},
+         ""},
+        {"copy one file here or onto a target, which keeps its name; never onto itself",
+         {{"Quelle/Bürgen Alt.asc", "alt" + ctrlZ + "bytes"}, {"ziel.TXT", "vorher"}},
+         {"copy \"quelle\\bürgen alt.asc\"", "copy \"quelle\\Bürgen Alt.asc\" \"Ziel.txt\"",
+          "copy \"Bürgen Alt.asc\""},
+         {{"Bürgen Alt.asc", "alt" + ctrlZ + "bytes"},
+          {"ziel.TXT", "alt" + ctrlZ + "bytes"},
+          {"Ziel.txt", ""}},
+         "Die Datei kann nicht auf sich selbst kopiert werden.\r\n        0 Datei(en) "
+         "kopiert.\r\n"},
+        {"+ joins in the order given, skipping missing sources, onto the first without a target",
+         {{"a.txt", "A" + ctrlZ}, {"b.txt", "B\r\n"}, {"ziel.txt", "alt"}},
+         {"copy a.txt+fehlt.txt+B.TXT + a.txt ziel.txt", "copy b.txt+a.txt",
+          "copy fehlt.txt+nix.txt neu.txt"},
+         {{"ziel.txt", "A" + ctrlZ + "B\r\nA" + ctrlZ},
+          {"b.txt", "B\r\nA" + ctrlZ},
+          {"neu.txt", ""}},
+         "Das System kann die angegebene Datei nicht finden.\r\n        0 Datei(en) kopiert."},
+        {"a wildcard joins in case-blind name order, never the target into itself",
+         {{"seen.asc", "3"},
+          {"Burgen.ASC", "2"},
+          {"a_b.asc", "1b"},
+          {"AB.asc", "1a"},
+          {"notiz.txt", "nein"},
+          {"alles.asc", "alt"},
+          {"ordner.asc/x", "x"}},
+         {"copy *.asc alles.asc"},
+         {{"alles.asc", "1a1b23"}},
+         "AB.asc\r\na_b.asc\r\nBurgen.ASC\r\nseen.asc\r\n        1 Datei(en) kopiert.\r\n"},
+        {"a wildcard copies each file into a directory; a join there is named after its first",
+         {{"eins.asc", "1"}, {"zwei.ASC", "2"}, {"Ablage/.keep", ""}},
+         {"copy *.asc ablage", "copy eins.asc Ablage\\",
+          "copy fehlt.asc+zwei.asc+eins.asc ablage\\"},
+         {{"Ablage/zwei.ASC", "21"}, {"Ablage/eins.asc", "1"}},
+         ""},
+        {"move replaces and goes up",
+         {{"Temp/komplett.txt", "neu"}, {"komplett.txt", "alt"}, {"a.txt", "a"}},
+         {"cd temp", "move komplett.txt ..", "cd ..", "move A.txt b.txt"},
+         {{"komplett.txt", "neu"}, {"b.txt", "a"}, {"a.txt", ""}, {"Temp/komplett.txt", ""}},
+         "        1 Datei(en) verschoben.\r\n"},
+        {"del takes bare, quoted and wildcard names and goes on after a missing one",
+         {{"a.txt", "x"},
+          {"mit blank.txt", "x"},
+          {"x.tmp", "x"},
+          {"Y.TMP", "x"},
+          {"bleibt.asc", "x"}},
+         {"del A.TXT", "del fehlt.txt", "del \"Mit Blank.txt\"", "del *.tmp"},
+         {{"a.txt", ""}, {"mit blank.txt", ""}, {"x.tmp", ""}, {"Y.TMP", ""}, {"bleibt.asc", "x"}},
+         "Datei nicht gefunden - " + (work() / "fehlt.txt").string() + "\r\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove_all(work());
+        fs::create_directories(work());
+        for (const auto& [name, text] : c.before) file(name, text);
+        const std::string log = runLogged(crlf(c.lines));
+        for (const auto& [name, text] : c.after) {
+            if (text.empty()) {
+                EXPECT_FALSE(fs::exists(work() / name)) << name;
+            } else {
+                EXPECT_EQ(bytes(name), text) << name;
+            }
+        }
+        EXPECT_NE(log.find(c.logHas), std::string::npos) << log;
     }
-    const std::string log =
-        runLogged(crlf({"del A.TXT", "del fehlt.txt", "del \"Mit Blank.txt\"", "del *.tmp"}));
-    EXPECT_EQ(listNames(work()), (std::vector<std::string>{"bleibt.asc", "s.bat", "s.log"}));
-    EXPECT_NE(log.find("Datei nicht gefunden - " + (work() / "fehlt.txt").string() + "\r\n"),
-              std::string::npos);
 }
 
 TEST_F(Commands, DirectoriesAreMadeEnteredAndRemoved) {
@@ -172,7 +159,11 @@ TEST_F(Commands, DirListsEntriesWithSizesAndTotals) {
     writeFile(listed / "groß.ov2", std::string(1234, 'x'));
     writeFile(listed / "klein.asc", "12");
     fs::create_directories(listed / "Unter");
-    runLogged(crlf({"dir liste >dir.txt", "dir Liste\\*.asc >muster.txt"}));
+    runLogged(crlf({"dir liste >dir.txt", "dir Liste\\*.asc >muster.txt", "dir / >wurzel.txt"}));
+    // At a root there is no way up.
+    const std::string root = bytes("wurzel.txt");
+    EXPECT_NE(root.find("    <DIR>          .\r\n"), std::string::npos) << root;
+    EXPECT_EQ(root.find("    <DIR>          ..\r\n"), std::string::npos) << root;
     const std::string listing = bytes("dir.txt");
     const std::string stamp = "##.##.####  ##:##";
     const std::string shape =

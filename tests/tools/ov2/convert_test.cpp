@@ -25,13 +25,21 @@ std::string make(std::string asc) {
     return sink.bytes;
 }
 
+// One CR LF line per POI in file order: coordinates with exactly five decimals and their sign
+// also below one degree, strings quoted with inner quotes doubled.
 TEST(Convert, DumpWritesOneCrLfLinePerPoiInFileOrder) {
     const std::string ov2 =
         test::area(test::simplePoi(-12776, 5150735, "London") + test::deletedRecord(6)) +
-        test::extendedPoi(1340495, 5252000, "Berlin", "b\"1", "");
+        test::extendedPoi(1340495, 5252000, "Berlin", "b\"1", "") +
+        test::simplePoi(-1, 5, "Gasthof \"Zur Post\"") +
+        test::extendedPoi(18000000, -9000000, "\"", "id\"\"", "a\x1A\t\xFF") +
+        test::simplePoi(0, 0, "");
     EXPECT_EQ(dump(ov2),
               "-0.12776,51.50735,\"London\"\r\n"
-              "13.40495,52.52000,\"Berlin\",\"b\"\"1\",\"\"\r\n");
+              "13.40495,52.52000,\"Berlin\",\"b\"\"1\",\"\"\r\n"
+              "-0.00001,0.00005,\"Gasthof \"\"Zur Post\"\"\"\r\n"
+              "180.00000,-90.00000,\"\"\"\",\"id\"\"\"\"\",\"a\x1A\t\xFF\"\r\n"
+              "0.00000,0.00000,\"\"\r\n");
 }
 
 TEST(Convert, TextRoundTripKeepsEveryRecordExactly) {
@@ -63,15 +71,17 @@ TEST(Convert, BinaryRoundTripKeepsEveryPoiOfAForeignLayout) {
     EXPECT_EQ(test::sorted(test::readOv2(make(dump(ov2)))), test::sorted(test::readOv2(ov2)));
 }
 
-TEST(Convert, ANameWithALineBreakCannotBeDumpedAndSaysWhere) {
-    const std::string ov2 = test::simplePoi(1, 1, "ok") + test::simplePoi(2, 2, "a\r\nb");
-    try {
-        dump(ov2);
-        FAIL() << "no error";
-    } catch (const FormatError& e) {
-        EXPECT_STREQ(e.what(),
-                     "in.ov2: offset 16: a string holds a line break, which an .asc line cannot "
-                     "carry");
+TEST(Convert, AStringWithALineBreakCannotBeDumpedAndSaysWhere) {
+    for (const std::string& bad :
+         {test::simplePoi(2, 2, "a\nb"), test::extendedPoi(2, 2, "a", "b\r", "c")}) {
+        try {
+            dump(test::simplePoi(1, 1, "ok") + bad);
+            ADD_FAILURE() << "no error";
+        } catch (const FormatError& e) {
+            EXPECT_STREQ(e.what(),
+                         "in.ov2: offset 16: a string holds a line break, which an .asc line "
+                         "cannot carry");
+        }
     }
 }
 
