@@ -9,7 +9,7 @@
 namespace kavinor::ov2 {
 namespace {
 
-using test::Poi;
+using namespace test;
 
 std::string dump(const std::string& ov2) {
     MemorySource source(ov2);
@@ -25,15 +25,14 @@ std::string make(std::string asc) {
     return sink.bytes;
 }
 
-// One CR LF line per POI in file order: coordinates with exactly five decimals and their sign
-// also below one degree, strings quoted with inner quotes doubled.
+// Coordinates with exactly five decimals and their sign also below one degree, strings quoted
+// with inner quotes doubled.
 TEST(Convert, DumpWritesOneCrLfLinePerPoiInFileOrder) {
-    const std::string ov2 =
-        test::area(test::simplePoi(-12776, 5150735, "London") + test::deletedRecord(6)) +
-        test::extendedPoi(1340495, 5252000, "Berlin", "b\"1", "") +
-        test::simplePoi(-1, 5, "Gasthof \"Zur Post\"") +
-        test::extendedPoi(18000000, -9000000, "\"", "id\"\"", "a\x1A\t\xFF") +
-        test::simplePoi(0, 0, "");
+    const std::string ov2 = area(simplePoi(-12776, 5150735, "London") + deletedRecord(6)) +
+                            extendedPoi(1340495, 5252000, "Berlin", "b\"1", "") +
+                            simplePoi(-1, 5, "Gasthof \"Zur Post\"") +
+                            extendedPoi(18000000, -9000000, "\"", "id\"\"", "a\x1A\t\xFF") +
+                            simplePoi(0, 0, "");
     EXPECT_EQ(dump(ov2),
               "-0.12776,51.50735,\"London\"\r\n"
               "13.40495,52.52000,\"Berlin\",\"b\"\"1\",\"\"\r\n"
@@ -42,61 +41,47 @@ TEST(Convert, DumpWritesOneCrLfLinePerPoiInFileOrder) {
               "0.00000,0.00000,\"\"\r\n");
 }
 
-TEST(Convert, TextRoundTripKeepsEveryRecordExactly) {
-    // Joined parts, escapes, umlauts in Windows-1252 and UTF-8, extended records and more
-    // records than one area holds.
+// Text of joined parts, escapes, umlauts in Windows-1252 and UTF-8, extended records, more
+// records than one area holds and more text than one write; a file laid out differently from
+// ours, with deleted records, nested areas with loose rectangles and POIs outside any area.
+TEST(Convert, RoundTripsKeepEveryRecordExactly) {
     std::string asc = "\xEF\xBB\xBF; Seen\r\n-0.12776,51.50735,\"London\"\r\n";
-    for (int i = 0; i < 300; ++i) {
-        asc += std::to_string(i % 17) + "." + std::to_string(10000 + i) + "," +
+    for (int i = 0; i < 3000; ++i) {
+        asc += std::to_string(i % 17) + "." + std::to_string(10000 + i % 1000) + "," +
                std::to_string(47 + i % 7) + ".5,\"S\xE4\x65 \"\"" + std::to_string(i) + "\"\"\"";
         asc += i % 10 == 0 ? ",\"id" + std::to_string(i) + "\",\"M\xC3\xBChle\"\n" : "\r\n";
     }
-    asc += "\x1A";
-    const std::string ov2 = make(asc);
-    const std::string text = dump(ov2);
-    EXPECT_EQ(test::sorted(test::readAsc(text)), test::sorted(test::readAsc(asc)));
+    const std::string text = dump(make(asc + "\x1A"));
+    EXPECT_EQ(sorted(readAsc(text)), sorted(readAsc(asc)));
     // Dumping and making again changes nothing: the index depends only on the POIs' order.
     EXPECT_EQ(dump(make(text)), text);
-}
 
-TEST(Convert, BinaryRoundTripKeepsEveryPoiOfAForeignLayout) {
-    // A file laid out differently from ours: deleted records, nested areas with loose
-    // rectangles, POIs outside any area.
     const std::string ov2 =
-        test::simplePoi(1, 1, "erst") +
-        test::area(test::deletedRecord(20) +
-                   test::area(test::extendedPoi(-18000000, 9000000, "x", "", "\xFF")) +
-                   test::simplePoi(18000000, -9000000, "\"quoted\"")) +
-        test::simplePoi(0, 0, "");
-    EXPECT_EQ(test::sorted(test::readOv2(make(dump(ov2)))), test::sorted(test::readOv2(ov2)));
+        simplePoi(1, 1, "erst") +
+        area(deletedRecord(20) + area(extendedPoi(-18000000, 9000000, "x", "", "\xFF")) +
+             simplePoi(18000000, -9000000, "\"quoted\"")) +
+        simplePoi(0, 0, "");
+    EXPECT_EQ(sorted(readOv2(make(dump(ov2)))), sorted(readOv2(ov2)));
 }
 
-TEST(Convert, AStringWithALineBreakCannotBeDumpedAndSaysWhere) {
-    for (const std::string& bad :
-         {test::simplePoi(2, 2, "a\nb"), test::extendedPoi(2, 2, "a", "b\r", "c")}) {
+// A line break in a string is named at the offset of its record, past a deleted one.
+TEST(Convert, WhatCannotBeConvertedIsAnErrorSayingWhere) {
+    const auto errorOf = [](const std::function<std::string()>& convert) -> std::string {
         try {
-            dump(test::simplePoi(1, 1, "ok") + bad);
-            ADD_FAILURE() << "no error";
+            return "no error: " + convert();
         } catch (const FormatError& e) {
-            EXPECT_STREQ(e.what(),
-                         "in.ov2: offset 16: a string holds a line break, which an .asc line "
-                         "cannot carry");
+            return e.what();
         }
+    };
+    const std::string before = simplePoi(1, 1, "ok") + deletedRecord(7);
+    for (const std::string& bad : {simplePoi(2, 2, "a\nb"), extendedPoi(2, 2, "a", "b\r", "c")}) {
+        EXPECT_EQ(errorOf([&] { return dump(before + bad); }),
+                  "in.ov2: offset 23: a string holds a line break, which an .asc line cannot "
+                  "carry");
     }
-}
-
-TEST(Convert, EmptyTextMakesAnEmptyFile) {
-    EXPECT_EQ(make(""), "");
-    EXPECT_EQ(make("; nothing\r\n\x1A"), "");
-}
-
-TEST(Convert, BadTextIsAnErrorWithFileLineAndColumn) {
-    try {
-        make("1,2,\"a\"\r\n3,x,\"b\"\r\n");
-        FAIL() << "no error";
-    } catch (const FormatError& e) {
-        EXPECT_STREQ(e.what(), "in.asc:2:3: expected a latitude");
-    }
+    EXPECT_EQ(errorOf([] { return make("1,2,\"a\"\r\n3,x,\"b\"\r\n"); }),
+              "in.asc:2:3: expected a latitude");
+    EXPECT_EQ(errorOf([] { return make("; nothing\r\n\x1A"); }), "no error: ");
 }
 
 }  // namespace
