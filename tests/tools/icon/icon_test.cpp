@@ -1,9 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdint>
-#include <stdexcept>
-#include <string>
 
 #include "bmp_writer.h"
 #include "icon_source.h"
@@ -18,27 +15,45 @@ namespace {
 
 using test::int32le;
 
-std::string le16(std::uint16_t value) {
-    return int32le(value).substr(0, 2);
-}
-
 std::string encode(const IndexedImage& image) {
     StringSink sink;
     writeBmp(image, sink);
     return sink.bytes;
 }
 
-// A palette text of the sixteen entries, each #102030.
-std::string palette() {
-    std::string text = "palette\n";
-    for (const char digit : std::string("0123456789ABCDEF"))
-        text += digit + std::string(" #102030\n");
-    return text;
+// 3 x 2 pixels: an odd width, so each row ends in a lone high nibble and is padded to 4 bytes;
+// rows bottom-up, the palette blue, green, red, zero.
+TEST(BmpWriter, FourBitBottomUpBitmapByteForByte) {
+    IndexedImage image{3, 2, {}, {0x1, 0x2, 0x3, 0xA, 0xB, 0xC}};
+    std::string palette;
+    for (int i = 0; i < 16; ++i) {
+        image.palette[i] = {static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(0x10 + i),
+                            static_cast<std::uint8_t>(0x20 + i)};
+        palette +=
+            {static_cast<char>(0x20 + i), static_cast<char>(0x10 + i), static_cast<char>(i), '\0'};
+    }
+    const std::string planes = int32le(1 | 4 << 16);
+    EXPECT_EQ(encode(image), "BM" + int32le(126) + int32le(0) + int32le(118) + int32le(40) +
+                                 int32le(3) + int32le(2) + planes + int32le(0) + int32le(8) +
+                                 int32le(3780) + int32le(3780) + int32le(16) + int32le(0) +
+                                 palette + std::string("\xAB\xC0\0\0\x12\x30\0\0", 8));
+    for (const auto& [width, rowSize] : {std::pair{1, 4}, {8, 4}, {9, 8}, {32, 16}}) {
+        const IndexedImage wide{width, 3, {}, std::vector<std::uint8_t>(width * 3, 0xF)};
+        EXPECT_EQ(encode(wide).size(), 118u + rowSize * 3) << "width " << width;
+    }
+    image.pixels[4] = 16;
+    EXPECT_THROW(encode(image), std::invalid_argument);
+    image.pixels.pop_back();
+    EXPECT_THROW(encode(image), std::invalid_argument);
 }
 
-// Line 1 size, 2-18 palette, 19 "pixels", rows from line 20 on.
-std::string source(const std::string& rows, const std::string& size = "size 3 2\n") {
-    return size + palette() + "pixels\n" + rows;
+// Line 1 size, 3 palette, 4-19 its entries (F first), 20 pixels, rows from line 21.
+std::string source(const std::string& rows, const std::string& size = "size 3 2") {
+    std::string text = size + "   ; a comment\r\n\r\npalette\r\n";
+    for (const char digit : std::string("F0123456789aBcDE")) {
+        text += digit + std::string(" #a0b1C") + digit + "\r\n";
+    }
+    return text + "pixels\r\n" + rows;
 }
 
 std::string errorOf(const std::string& text) {
@@ -50,87 +65,44 @@ std::string errorOf(const std::string& text) {
     return "no error";
 }
 
-// 3 x 2 pixels: an odd width, so each row ends in a lone high nibble and is padded to 4 bytes;
-// rows bottom-up, the palette blue, green, red, zero.
-TEST(BmpWriter, FourBitBottomUpBitmapByteForByte) {
-    IndexedImage image;
-    image.width = 3;
-    image.height = 2;
-    std::string paletteBytes;
-    for (int i = 0; i < 16; ++i) {
-        image.palette[i] = {static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(0x10 + i),
-                            static_cast<std::uint8_t>(0x20 + i)};
-        paletteBytes +=
-            {static_cast<char>(0x20 + i), static_cast<char>(0x10 + i), static_cast<char>(i), '\0'};
-    }
-    image.pixels = {0x1, 0x2, 0x3, 0xA, 0xB, 0xC};
-    EXPECT_EQ(encode(image), "BM" + int32le(126) + int32le(0) + int32le(118) + int32le(40) +
-                                 int32le(3) + int32le(2) + le16(1) + le16(4) + int32le(0) +
-                                 int32le(8) + int32le(3780) + int32le(3780) + int32le(16) +
-                                 int32le(0) + paletteBytes +
-                                 std::string("\xAB\xC0\0\0\x12\x30\0\0", 8));
-
-    for (const auto& [width, rowSize] : {std::pair{1, 4}, {8, 4}, {9, 8}, {32, 16}}) {
-        IndexedImage wide;
-        wide.width = width;
-        wide.height = 3;
-        wide.pixels.assign(static_cast<std::size_t>(width) * 3, 0xF);
-        EXPECT_EQ(encode(wide).size(), 118u + rowSize * 3) << "width " << width;
-    }
-    image.pixels[4] = 16;
-    EXPECT_THROW(encode(image), std::invalid_argument);
-    image.pixels.pop_back();
-    EXPECT_THROW(encode(image), std::invalid_argument);
-}
-
-TEST(IconSource, ReadsSizePaletteAndRowsTopFirst) {
-    std::string text = "; a comment line\r\nsize 3 2   ; trailing comment\r\n\r\npalette\r\n";
-    for (const char* entry :
-         {"F #FFFFFF", "0 #000000", "1 #a0b1C2", "2 #0", "3 #0", "4 #0", "5 #0", "6 #0", "7 #0",
-          "8 #0", "9 #0", "a #0", "B #0", "C #0", "D #0", "E #0"}) {
-        std::string line = entry;
-        if (line.size() == 4) line += "00000";
-        text += line + "\r\n";
-    }
-    const IndexedImage image = parseIconSource(text + "pixels\r\n  1F0\r\n\tAbc\r\n", "icon.txt");
+TEST(IconSource, ReadsSizePaletteAndRowsAndNamesWhereItFails) {
+    const IndexedImage image = parseIconSource("; Kopf\r\n" + source("  1F0\r\n\tAbc\r\n"), "i");
     EXPECT_EQ(image.width, 3);
     EXPECT_EQ(image.height, 2);
-    EXPECT_EQ(image.palette[1], (Rgb{0xA0, 0xB1, 0xC2}));
-    EXPECT_EQ(image.palette[15], (Rgb{0xFF, 0xFF, 0xFF}));
+    EXPECT_EQ(image.palette[1], (Rgb{0xA0, 0xB1, 0xC1}));
+    EXPECT_EQ(image.palette[15], (Rgb{0xA0, 0xB1, 0xCF}));
     EXPECT_EQ(image.pixels, (std::vector<std::uint8_t>{1, 15, 0, 10, 11, 12}));
-}
 
-TEST(IconSource, ErrorsNameLineAndColumn) {
     std::string missing = source("123\n123\n");
-    missing.erase(missing.find("7 #102030\n"), 10);
+    missing.erase(missing.find("7 #"), 11);
     std::string twice = source("123\n123\n");
     twice.insert(twice.find("pixels"), "a #000000\n");
     const std::string badPalette =
-        "icon.txt:4: expected a palette entry 'DIGIT #RRGGBB' or 'pixels'";
+        "icon.txt:6: expected a palette entry 'DIGIT #RRGGBB' or 'pixels'";
     const std::string badSize = "icon.txt:1: width and height must be whole numbers from 1 to 1024";
     std::vector<std::pair<std::string, std::string>> cases = {
-        {source("123\n12\n"), "icon.txt:21: row has 2 pixels, expected 3"},
-        {source("1234\n"), "icon.txt:20: row has 4 pixels, expected 3"},
-        {source("123\n1G3\n"), "icon.txt:21:2: 'G' is not a hex digit"},
-        {source("  12g\n"), "icon.txt:20:5: 'g' is not a hex digit"},
-        {source("12 3\n"), "icon.txt:20: a pixel row is one run of hex digits"},
-        {source("123\n123\n123\n"), "icon.txt:22: more than 2 pixel rows"},
-        {source("123\n\n"), "icon.txt:21: expected 2 pixel rows, found 1"},
-        {missing, "icon.txt:18: palette entry 7 is missing; all 16 are needed"},
-        {twice, "icon.txt:19: palette entry a is given twice"},
+        {source("123\n12\n"), "icon.txt:22: row has 2 pixels, expected 3"},
+        {source("1234\n"), "icon.txt:21: row has 4 pixels, expected 3"},
+        {source("123\n1G3\n"), "icon.txt:22:2: 'G' is not a hex digit"},
+        {source("  12g\n"), "icon.txt:21:5: 'g' is not a hex digit"},
+        {source("12 3\n"), "icon.txt:21: a pixel row is one run of hex digits"},
+        {source("123\n123\n123\n"), "icon.txt:23: more than 2 pixel rows"},
+        {source("123\n\n"), "icon.txt:22: expected 2 pixel rows, found 1"},
+        {missing, "icon.txt:19: palette entry 7 is missing; all 16 are needed"},
+        {twice, "icon.txt:20: palette entry a is given twice"},
         {"", "icon.txt:1: the file ends before its pixels section"},
         {"palette\n", "icon.txt:1: expected 'size WIDTH HEIGHT'"},
         {"size 3 2\npixels\n", "icon.txt:2: expected 'palette'"},
+        {source(std::string(1024, 'F') + "\n", "size 1024 1"), "no error"},
     };
     for (const std::string bad :
          {"G #102030", "10 #102030", "1 102030", "1 #10203", "1 #1020ZZ", "1 #102030 #405060"}) {
         std::string text = source("123\n123\n");
-        cases.emplace_back(text.replace(text.find("1 #102030"), 9, bad), badPalette);
+        cases.emplace_back(text.replace(text.find("1 #a0b1C1"), 9, bad), badPalette);
     }
-    for (const std::string size : {"size 0 2\n", "size 3 1025\n", "size 3 2x\n", "size -3 2\n"}) {
+    for (const std::string size : {"size 0 2", "size 3 1025", "size 3 2x", "size -3 2"}) {
         cases.emplace_back(source("123\n123\n", size), badSize);
     }
-    EXPECT_EQ(errorOf(source(std::string(1024, 'F') + "\n", "size 1024 1\n")), "no error");
     for (const auto& [text, message] : cases) EXPECT_EQ(errorOf(text), message) << text;
 }
 
@@ -144,20 +116,19 @@ TEST(MakeIcon, DrawsTheBuiltIconAndRefusesBadInput) {
     test::TempDir dir;
     test::writeFile(dir.path() / "icon.txt", "size 2 1\npalette\n");
     test::writeFile(dir.path() / "icon.bmp", "old");
-    const test::ToolRun bad = test::runTool(KAVINOR_MAKE_ICON, {"icon.txt", "icon.bmp"}, dir.path(),
-                                            dir.path() / "stderr");
+    const auto run = [&](const std::vector<std::string>& args) {
+        return test::runTool(KAVINOR_MAKE_ICON, args, dir.path(), dir.path() / "stderr");
+    };
+    const test::ToolRun bad = run({"icon.txt", "icon.bmp"});
     EXPECT_EQ(bad.exitCode, 1);
     EXPECT_EQ(bad.errors, "make_icon: icon.txt:2: the file ends before its pixels section\n");
-    EXPECT_EQ(test::listNames(dir.path()),
-              (std::vector<std::string>{"icon.bmp", "icon.txt", "stderr"}));
-    EXPECT_EQ(test::readFile(dir.path() / "icon.bmp"), "old");
-
-    const test::ToolRun usage =
-        test::runTool(KAVINOR_MAKE_ICON, {"only-one.txt"}, dir.path(), dir.path() / "stderr");
+    const test::ToolRun usage = run({"only-one.txt"});
     EXPECT_EQ(usage.exitCode, 2);
-    EXPECT_NE(usage.errors.find("make_icon SOURCE.txt OUTPUT.bmp"), std::string::npos)
-        << usage.errors;
-    EXPECT_EQ(std::count(usage.errors.begin(), usage.errors.end(), '\n'), 1);
+    EXPECT_EQ(usage.errors, "make_icon: usage: make_icon SOURCE.txt OUTPUT.bmp\n");
+    EXPECT_EQ(
+        test::contents(dir.path()),
+        (std::map<std::string, std::string>{
+            {"icon.bmp", "old"}, {"icon.txt", "size 2 1\npalette\n"}, {"stderr", usage.errors}}));
 }
 
 }  // namespace
