@@ -127,7 +127,7 @@ std::string echoed(const fs::path& dir, const std::string& command) {
     return "\r\n" + dir.string() + ">" + command;
 }
 
-// Each section works in a directory of its own.
+// Each section works in a directory of its own; lines end in CR LF, LF or CR.
 TEST_F(Kvcmd, CommandsOfTheStepScriptsDoExactlyTheirWork) {
     make({"Unter/", "version.txt", "ziel.TXT", "join/a.txt", "join/b.txt", "join/ziel.txt",
           "alle/seen.asc", "alle/Burgen.ASC", "alle/a_b.asc", "alle/AB.asc", "alle/notiz.txt",
@@ -139,7 +139,7 @@ TEST_F(Kvcmd, CommandsOfTheStepScriptsDoExactlyTheirWork) {
     writeFile(work() / "Temp" / "komplett.txt", "neu");
     const fs::path unter = work() / "Unter";
     expectScript(
-        {{"cd unter", "echo hallo welt", "@echo leise", "echo>status.txt", "echo off", "echo still",
+        {{"cd unter", "echo hallo welt\n@echo leise\recho>status.txt", "echo off", "echo still",
           "  ", "echo >>status.txt", "echo on", "@cd ..", ":: Kommentar", ":marke", "rem nichts",
           "@echo off"},
          {"echo Kavinor 0.75 >version.txt", "echo.>leer.txt", "echo  zwei  >>leer.txt",
