@@ -298,6 +298,7 @@ TEST_F(Kvcmd, InvocationAndProgramsRunFromScripts) {
              {{"/c", "\"" + at("ordner.bat") + "\""}, 1, crlf({notACommand(at("ordner.bat"))})},
              {{"ordner.bat"}, 1, crlf({notACommand("ordner.bat")})},
              {{"/c", "echo eins & echo zwei>zwei.txt"}, 1, crlf({refused('&')})},
+             {{"/c", "datei.txt"}, 1, crlf({cannotStart("datei.txt", kAccessDenied)})},
              {{"/c", "echo x >fehlt\\log.txt"}, 1, crlf({"fehlt\\log.txt: " + kPathNotFound})},
              {{"/c", "echo x >datei.txt\\l"}, 1, crlf({"datei.txt\\l: " + kNotADirectory})},
              {{"/c", "echo x >ordner.bat"}, 1, crlf({"ordner.bat: " + kAccessDenied})}}) {
