@@ -51,6 +51,12 @@ mutant("tool-same-file", "tools/common/tool_main.cpp",
        "if (std::filesystem::equivalent(files.input, files.output, ec))", "if (false)")
 mutant("input-not-regular", "tools/common/input_file.cpp",
        "if (!std::filesystem::is_regular_file(status))", "if (false)")
+mutant("input-missing-not-told", "tools/common/input_file.cpp",
+       "if (ec || !std::filesystem::exists(status)) {", "if (ec) {")
+mutant("atomic-link-replaced", "tools/common/atomic_file.cpp",
+       "std::filesystem::is_symlink(std::filesystem::symlink_status(target_, ec))) {", "false) {")
+mutant("tool-empty-output-name", "tools/common/tool_main.cpp",
+       "args[1].empty() || args[2].empty()", "args[1].empty()")
 
 # tools/kvcmd: the interpreter
 mutant("percent-not-halved", "tools/kvcmd/percent.cpp",
@@ -88,6 +94,15 @@ mutant("redirect-not-truncated", "tools/kvcmd/redirected_output.cpp",
        "(redirection.append ? O_APPEND : O_TRUNC)", "(redirection.append ? O_APPEND : 0)")
 mutant("program-exe-fallback", "tools/kvcmd/program.cpp",
        "return lookUp(name.substr(0, name.size() - 4));", "return std::nullopt;")
+mutant("script-lone-cr-ignored", "tools/kvcmd/interpreter.cpp",
+       'text.find_first_of("\\r\\n", start);', 'text.find_first_of("\\n", start);')
+mutant("copy-wildcard-takes-directories", "tools/kvcmd/copy_command.cpp",
+       "std::erase_if(matches, [](const fs::path& p) { return !isFile(p); });", "")
+mutant("del-directory-emptied", "tools/kvcmd/del_command.cpp",
+       "    if (fs::is_directory(status)) {\n        writeLine(streams.err, messages::isADirectory",
+       "    if (false) {\n        writeLine(streams.err, messages::isADirectory")
+mutant("rd-removes-contents", "tools/kvcmd/directory_commands.cpp",
+       "if (fs::remove(target, ec); ec) {", "if (fs::remove_all(target, ec); ec) {")
 
 # tools/icon
 mutant("bmp-row-padding", "tools/icon/bmp_writer.cpp",

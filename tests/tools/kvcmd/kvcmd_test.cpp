@@ -129,14 +129,15 @@ std::string echoed(const fs::path& dir, const std::string& command) {
 
 // Each section works in a directory of its own; lines end in CR LF, LF or CR.
 TEST_F(Kvcmd, CommandsOfTheStepScriptsDoExactlyTheirWork) {
-    make({"Unter/", "version.txt", "ziel.TXT", "join/a.txt", "join/b.txt", "join/ziel.txt",
-          "alle/seen.asc", "alle/Burgen.ASC", "alle/a_b.asc", "alle/AB.asc", "alle/notiz.txt",
-          "alle/alles.asc", "alle/ordner.asc/", "alle/Ablage/"});
+    make({"Unter/", "ziel.TXT", "join/a.txt", "join/b.txt", "join/ziel.txt", "alle/seen.asc",
+          "alle/Burgen.ASC", "alle/a_b.asc", "alle/AB.asc", "alle/notiz.txt", "alle/alles.asc",
+          "alle/ordner.asc/", "alle/Ablage/"});
     make({"komplett.txt", "weg/mit blank.txt", "weg/x.tmp", "weg/Y.TMP", "weg/bleibt.asc"});
     writeFile(work() / "Quelle" / "Bürgen Alt.asc",
               "alt\x1A"
               "bytes");
     writeFile(work() / "Temp" / "komplett.txt", "neu");
+    writeFile(work() / "version.txt", "a longer text, which the redirection replaces whole");
     const fs::path unter = work() / "Unter";
     expectScript(
         {{"cd unter", "echo hallo welt\n@echo leise\recho>status.txt", "echo off", "echo still",
