@@ -51,8 +51,6 @@ mutant("tool-same-file", "tools/common/tool_main.cpp",
        "if (std::filesystem::equivalent(files.input, files.output, ec))", "if (false)")
 mutant("input-not-regular", "tools/common/input_file.cpp",
        "if (!std::filesystem::is_regular_file(status))", "if (false)")
-mutant("input-missing-not-told", "tools/common/input_file.cpp",
-       "if (ec || !std::filesystem::exists(status)) {", "if (ec) {")
 mutant("atomic-link-replaced", "tools/common/atomic_file.cpp",
        "std::filesystem::is_symlink(std::filesystem::symlink_status(target_, ec))) {", "false) {")
 mutant("tool-empty-output-name", "tools/common/tool_main.cpp",
