@@ -42,9 +42,9 @@ TEST(Convert, DumpWritesOneCrLfLinePerPoiInFileOrder) {
 }
 
 // Text of joined parts, escapes, umlauts in Windows-1252 and UTF-8, extended records, more
-// records than one area holds and more text than one write; a file laid out differently from
-// ours, with deleted records, nested areas with loose rectangles and POIs outside any area.
-TEST(Convert, RoundTripsKeepEveryRecordExactly) {
+// records than one area holds and more text than one write. Files laid out differently from
+// ours go round in the fuzz targets' seeds.
+TEST(Convert, TextRoundTripKeepsEveryRecordExactly) {
     std::string asc = "\xEF\xBB\xBF; Seen\r\n-0.12776,51.50735,\"London\"\r\n";
     for (int i = 0; i < 3000; ++i) {
         asc += std::to_string(i % 17) + "." + std::to_string(10000 + i % 1000) + "," +
@@ -55,13 +55,6 @@ TEST(Convert, RoundTripsKeepEveryRecordExactly) {
     EXPECT_EQ(sorted(readAsc(text)), sorted(readAsc(asc)));
     // Dumping and making again changes nothing: the index depends only on the POIs' order.
     EXPECT_EQ(dump(make(text)), text);
-
-    const std::string ov2 =
-        simplePoi(1, 1, "erst") +
-        area(deletedRecord(20) + area(extendedPoi(-18000000, 9000000, "x", "", "\xFF")) +
-             simplePoi(18000000, -9000000, "\"quoted\"")) +
-        simplePoi(0, 0, "");
-    EXPECT_EQ(sorted(readOv2(make(dump(ov2)))), sorted(readOv2(ov2)));
 }
 
 // A line break in a string is named at the offset of its record, past a deleted one.
