@@ -118,6 +118,8 @@ mutant("stamp-without-inode", "src/platform/posix/posix_path_test.cpp",
 mutant("fill-lists-hidden", "src/platform/posix/posix_directory_fill.cpp",
        "if (name.starts_with('.') || !entry.is_regular_file(ec)) continue;",
        "if (!entry.is_regular_file(ec)) continue;")
+mutant("fill-lists-hidden-directories", "src/platform/posix/posix_directory_fill.cpp",
+       "        if (name.starts_with('.')) continue;\n", "")
 mutant("locale-ascii-kept", "src/platform/posix/iconv_code_pages.cpp",
        'codeset == "ANSI_X3.4-1968" || ', "")
 mutant("iconv-missing-char-dropped", "src/platform/posix/iconv_code_pages.cpp",

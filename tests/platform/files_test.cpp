@@ -20,10 +20,16 @@ namespace fs = std::filesystem;
 using Names = std::vector<std::string>;
 using test::writeFile;
 
+Names sorted(Names names) {
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
 // The ordinary files that match, links to them included, not hidden ones, directories, dangling
 // links, devices or pipes; either separator, doubled or not; nothing from a directory that
-// cannot be read.
-TEST(PosixDirectoryFillTest, ListsTheOrdinaryFilesThatMatch) {
+// cannot be read. The directories, links to them included, not hidden ones; none of a path
+// that is no directory.
+TEST(PosixDirectoryFillTest, ListsTheOrdinaryFilesThatMatchAndTheDirectories) {
     test::TempDir temp;
     const fs::path& d = temp.path();
     writeFile(d / "Karte.OV2", "x");
@@ -37,13 +43,21 @@ TEST(PosixDirectoryFillTest, ListsTheOrdinaryFilesThatMatch) {
     ::mkfifo((d / "rohr.ov2").c_str(), 0600);
     PosixDirectoryFill fill;
     for (const char* pattern : {"/*.ov2", "\\*.ov2", "//*.ov2", "\\\\*.ov2"}) {
-        Names names = fill.listFiles(d.string() + pattern);
-        std::sort(names.begin(), names.end());
-        EXPECT_EQ(names, (Names{"Karte.OV2", "b.ov2", "link.ov2"})) << pattern;
+        EXPECT_EQ(sorted(fill.listFiles(d.string() + pattern)),
+                  (Names{"Karte.OV2", "b.ov2", "link.ov2"}))
+            << pattern;
     }
     EXPECT_EQ(fill.listFiles(d.string() + "/*.ASC"), Names{"a.asc"});
     EXPECT_TRUE(fill.listFiles(d.string() + "/fehlt/*.ov2").empty());
     EXPECT_TRUE(fill.listFiles(d.string() + "/a.asc/*.*").empty());
+
+    fs::create_directory(d / ".versteckt");
+    fs::create_directory_symlink(d / "x.ov2", d / "zum-ordner");
+    for (const std::string& dir : {d.string(), d.string() + "/"}) {
+        EXPECT_EQ(sorted(*fill.listDirectories(dir)), (Names{"x.ov2", "zum-ordner"})) << dir;
+    }
+    EXPECT_FALSE(fill.listDirectories(d.string() + "/fehlt"));
+    EXPECT_FALSE(fill.listDirectories(d.string() + "/a.asc"));
 }
 
 void setModified(const fs::path& path, std::int64_t seconds, long nanoseconds) {
@@ -53,7 +67,7 @@ void setModified(const fs::path& path, std::int64_t seconds, long nanoseconds) {
 
 // A path exists, and has a stamp, where a file or directory is found behind it. A stamp tells
 // every new state apart: another file renamed over it with the same size and time, as the
-// tools write their output, and another size at the same time.
+// tools write their output, a nanosecond later, and another size at the same time.
 TEST(PosixPathTestTest, ExistsAndStampsBehindLinks) {
     test::TempDir temp;
     const fs::path file = temp.path() / "konvert.log";
@@ -84,9 +98,12 @@ TEST(PosixPathTestTest, ExistsAndStampsBehindLinks) {
     fs::rename(temp.path() / "konvert.neu", file);
     const auto renamed = paths.stamp(file.string());
     EXPECT_NE(renamed, first);
+    setModified(file, 1'700'000'000, 123'456'790);
+    const auto touched = paths.stamp(file.string());
+    EXPECT_NE(touched, renamed);
     writeFile(file, "zweimal");
-    setModified(file, 1'700'000'000, 123'456'789);
-    EXPECT_NE(paths.stamp(file.string()), renamed);
+    setModified(file, 1'700'000'000, 123'456'790);
+    EXPECT_NE(paths.stamp(file.string()), touched);
 }
 
 TEST(ProgramDirectoryTest, IsTheDirectoryOfTheRunningProgram) {
