@@ -123,6 +123,28 @@ mutant("stamp-without-nanoseconds", "src/platform/posix/posix_path_test.cpp",
        "* 1'000'000'000 + info.st_mtim.tv_nsec", "* 1'000'000'000")
 mutant("pause-short-skipped", "src/platform/posix/posix_pause.cpp",
        "if (milliseconds <= 0) return;", "if (milliseconds <= 1000) return;")
+mutant("pause-cut-short-by-signal", "src/platform/posix/posix_pause.cpp",
+       "while (::nanosleep(&remaining, &remaining) != 0 && errno == EINTR) {\n    }",
+       "::nanosleep(&remaining, &remaining);")
+mutant("stamp-without-inode", "src/platform/posix/posix_path_test.cpp",
+       "static_cast<std::uint64_t>(info.st_ino)", "std::uint64_t{0}")
+mutant("fill-lists-hidden", "src/platform/posix/posix_directory_fill.cpp",
+       "if (name.starts_with('.') || !entry.is_regular_file(ec)) continue;",
+       "if (!entry.is_regular_file(ec)) continue;")
+mutant("fill-lists-hidden-directories", "src/platform/posix/posix_directory_fill.cpp",
+       "        if (name.starts_with('.')) continue;\n", "")
+mutant("locale-ascii-kept", "src/platform/posix/iconv_code_pages.cpp",
+       'codeset == "ANSI_X3.4-1968" || ', "")
+mutant("iconv-missing-char-dropped", "src/platform/posix/iconv_code_pages.cpp",
+       '        encoder.append("?", result);\n', "")
+mutant("spawn-descriptors-inherited", "src/platform/posix/posix_processes.cpp",
+       " ||\n        posix_spawn_file_actions_addclosefrom_np(actions.get(), 3) != 0) {", ") {")
+mutant("running-foreign-process", "src/platform/posix/posix_processes.cpp",
+       "    if (!unreaped_.contains(id)) return false;\n", "")
+mutant("terminate-foreign-process", "src/platform/posix/posix_processes.cpp",
+       "    if (!unreaped_.contains(id)) return;\n", "")
+mutant("processes-left-at-destruction", "src/platform/posix/posix_processes.cpp",
+       "while (!unreaped_.empty()) terminate(*unreaped_.begin());", "")
 
 # src/forms
 mutant("list-full-off-by-one", "src/forms/list_box.cpp",
@@ -222,3 +244,21 @@ mutant("task-not-terminated", "src/conversion/task.cpp",
        "    KillTask(platform.processes, window.lngTaskID);\n", "")
 mutant("task-id-kept", "src/conversion/task.cpp",
        "window.lngTaskID = id.value_or(0);", "if (id) window.lngTaskID = *id;")
+mutant("task-not-awaited", "src/conversion/task.cpp",
+       "while (IsTaskRunning(platform.processes, window.lngTaskID)) {\n    }",
+       "IsTaskRunning(platform.processes, window.lngTaskID);")
+mutant("incomplete-merge-converted", "src/conversion/conversion_run.cpp",
+       "    if (!complete_) return;\n    if (!writeAndRun(", "    if (!writeAndRun(")
+mutant("join-ctrl-z-refused", "src/conversion/run_checks.cpp",
+       "return file.get() == kCtrlZ;", "return false;")
+mutant("asc-scratch-taken-used", "src/conversion/conversion_run.cpp",
+       'if (isTaken(outDir_ / "ConvertTemp")) {', "if (false) {")
+mutant("tidy-keeps-komplett-txt", "src/conversion/conversion_run.cpp",
+       '{"komplett.bat", "komplett.txt", "konvert.bat", "asc2ov2.bat"}',
+       '{"komplett.bat", "konvert.bat", "asc2ov2.bat"}')
+mutant("scratch-dir-left", "src/conversion/conversion_run.cpp",
+       "        fs::remove_all(outDir_ / *scratch_, ignored);\n", "")
+mutant("cancel-runs-with-old-name", "src/conversion/conversion_run.cpp",
+       "if (!chosen || chosenPath.empty()) return;", "if (chosenPath.empty()) return;")
+mutant("names-cut-by-bytes", "src/conversion/step_scripts.cpp",
+       "} while (end > 0 && !startsCharacter(text[end]));", "} while (false);")

@@ -1,21 +1,32 @@
+#include <grp.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <filesystem>
-#include <map>
+#include <functional>
 #include <string>
 #include <vector>
 
-#include "end_to_end_fixture.h"
+#include "conversion_run.h"
+#include "platform_doubles.h"
+#include "poi_files.h"
+#include "posix_processes.h"
+#include "run_window.h"
+#include "temp_dir.h"
 #include "test_files.h"
 
-// Whole runs from the click to the message, with the real interpreter and tools: the bytes of
-// what they leave, and what they leave alone.
+// Whole runs from the click to the message, with the real interpreter and tools: the steps in
+// their order, the bytes of what they leave, and what they leave alone.
 
 namespace kavinor::test {
 namespace {
 
 namespace fs = std::filesystem;
 
+const fs::path kBuiltTools = KAVINOR_TOOL_DIR;
 const std::vector<Poi> kBurgen = {
     {1074980, 4755760, "Schloss Neuschwanstein", "burg-001", "nur mit Führung", true},
     {1073611, 4755556, "Schloss Hohenschwangau", "", "", false}};
@@ -25,58 +36,105 @@ const std::vector<Poi> kSee = {{-12345, -3350000, "Kap der Guten Hoffnung", "", 
 const std::vector<Poi> kOther = {{100, 200, "Nicht gewählt", "", "", false}};
 const std::vector<Poi> kUsersOwn = {{300, 400, "Eigener Text", "", "", false}};
 
-class ConversionEndToEnd : public EndToEnd {
+class ConversionEndToEnd : public ::testing::Test {
 protected:
-    void writeOv2Sources() {
+    ConversionEndToEnd() {
+        fs::create_directories(source());
+        fs::create_directories(out());
+        linkTools();
         writeFile(source() / "Bürgen Alt.ov2", ov2File(kBurgen));
         writeFile(source() / "Karte.OV2", ov2File(kKarte));
         writeFile(source() / "Über See.ov2", ov2File(kSee));
         writeFile(source() / "Nicht.ov2", ov2File(kOther));
     }
-    void writeAscSources(const fs::path& dir) {
-        writeFile(dir / "Bürgen Alt.asc", ascFile(kBurgen));
-        writeFile(dir / "Karte.ASC", ascFile(kKarte));
-        writeFile(dir / "Über See.asc", ascFile(kSee));
-        writeFile(dir / "Nicht.asc", ascFile(kOther));
-    }
-    // Files of the user's own that the run must neither read nor change nor delete.
-    void writeUsersFiles(const fs::path& dir) {
-        writeFile(dir / "Eigene.asc", ascFile(kUsersOwn));
-        writeFile(dir / "notiz.txt", "bleibt\r\n");
+
+    // Links the built programs and icon.bmp into the tool directory, again where one was taken.
+    void linkTools() {
+        fs::create_directories(tools());
+        for (const char* name : {"kvcmd", "dumpov2", "makeov2", "icon.bmp"}) {
+            fs::remove(tools() / name);
+            fs::create_symlink(kBuiltTools / name, tools() / name);
+        }
     }
 
-    std::map<std::string, std::string> withoutRunFiles(std::map<std::string, std::string> files,
-                                                       const std::vector<std::string>& made) {
-        for (const std::string& name : made) files.erase(name);
+    static Files without(Files files, const Lines& names) {
+        for (const std::string& name : names) files.erase(name);
         return files;
     }
 
-    void expectSucceeded(const fs::path& output) {
-        EXPECT_EQ(run().messages.shown, std::vector<ShownMessage>{successMessage()});
-        EXPECT_EQ(run().window.txtov2.text(), output.string());
+    // Checks Error.bug in `dir` part by part against the scripts and logs that stood there
+    // when error.bat started; the listing of the directory lies between the two.
+    void expectErrorBundle(const fs::path& dir) {
+        const auto part = [&](const std::string& name) { return run.atErrorBat[name]; };
+        const std::string rule = std::string(36, '-') + " \r\n";
+        const std::string bug = readFile(dir / "Error.bug");
+        const std::size_t listing = bug.find(" Verzeichnis von " + dir.string() + "\r\n");
+        const std::size_t logs = bug.find(" Bytes frei\r\n", listing) + 13;
+        EXPECT_TRUE(hasShape(bug.substr(0, listing),
+                             "Kavinor 0.75 \r\n" + rule + "##.##.####\r\n##:##\r\n" + rule +
+                                 part("konvert.bat") + rule + part("komplett.bat") + rule +
+                                 part("asc2ov2.bat") + rule))
+            << bug;
+        EXPECT_EQ(bug.substr(std::min(logs, bug.size())), rule + part("konvert.log") + rule +
+                                                              part("komplett.log") + rule +
+                                                              part("asc2ov2.log") + rule);
     }
+
+    fs::path tools() const { return temp.path() / "Werkzeuge"; }
+    fs::path source() const { return temp.path() / "Quelle Ä"; }
+    fs::path out() const { return temp.path() / "Ziel ö"; }
+
+    TempDir temp;
+    platform::PosixProcesses posix{(tools() / "kvcmd").string()};
+    FakeProcesses processes{&posix};
+    RunWindow run{processes, tools()};
+    const std::string icon = readFile(kBuiltTools / "icon.bmp");
 };
 
-TEST_F(ConversionEndToEnd, Ov2FilesMergeIntoExactlyTheChosenPois) {
-    writeOv2Sources();
-    writeUsersFiles(out());
+// One run of .ov2 files with percent signs in names and directories, which the interpreter
+// reads as `%%` and would expand as `%OS%` or `%1`: the steps in their order and exactly the
+// chosen POIs; the window shows the output and lists its directory, and nothing
+// of the run stays.
+TEST_F(ConversionEndToEnd, Ov2FilesMergeStepByStepIntoExactlyTheChosenPois) {
+    const fs::path target = temp.path() / "100% Ziel";
+    writeFile(source() / "%1 und %PATH%.ov2", ov2File(kKarte));
+    writeFile(target / "Eigene.asc", ascFile(kUsersOwn));
     // Without the error log, a bundle of an earlier run is left alone.
-    writeFile(out() / "Error.bug", "from an earlier run");
-    const std::map<std::string, std::string> before = contents(out());
-    run().choose(true, source(), {"Bürgen Alt.ov2", "Karte.OV2", "Über See.ov2"});
-    run().convert(out() / "Alle Punkte.ov2");
+    writeFile(target / "Error.bug", "from an earlier run");
+    const Files sources = contents(source());
+    const Files before = contents(target);
+    run.choose(true, source(), {"Über See.ov2", "%1 und %PATH%.ov2", "Bürgen Alt.ov2"});
+    // As a filled target list leaves it, and as no other control is: the run keeps both.
+    run.window.cmdKonvert.setEnabled(true);
+    run.window.txtov2.setEnabled(false);
+    run.window.File.setPath(target.string());
+    run.convert(target / "Alle %OS%.ov2");
 
-    expectSucceeded(out() / "Alle Punkte.ov2");
-    EXPECT_EQ(sorted(readOv2(readFile(out() / "Alle Punkte.ov2"))),
-              joined({kBurgen, kKarte, kSee}));
-    EXPECT_EQ(readFile(out() / "Alle Punkte.bmp"), readFile(kBuiltTools / "icon.bmp"));
-    EXPECT_EQ(withoutRunFiles(contents(out()), {"Alle Punkte.ov2", "Alle Punkte.bmp"}), before);
-    EXPECT_EQ(contents(source()).size(), 4u);
+    EXPECT_EQ(run.events, (Lines{"*** Bitte warten ! Schritt 1 / 4 *** wait 2000",
+                                 "*** Bitte warten ! Schritt 1 / 4 *** start konvert.bat\"",
+                                 "*** Bitte warten ! Schritt 2 / 4 *** wait 3000",
+                                 "*** Bitte warten ! Schritt 2 / 4 *** start komplett.bat\"",
+                                 "*** Bitte warten ! Schritt 3 / 4 *** start asc2ov2.bat\"",
+                                 "*** Bitte warten ! Schritt 4 / 4 *** wait 3000",
+                                 "LUV Datei erstellen message"}));
+    for (const FakeProcesses::Start& start : processes.starts) {
+        EXPECT_EQ(start.workingDir, target.string() + "/");
+    }
+    EXPECT_EQ(sorted(readOv2(readFile(target / "Alle %OS%.ov2"))), joined({kBurgen, kKarte, kSee}));
+    EXPECT_EQ(readFile(target / "Alle %OS%.bmp"), icon);
+    EXPECT_EQ(without(contents(target), {"Alle %OS%.ov2", "Alle %OS%.bmp"}), before);
+    EXPECT_EQ(contents(source()), sources);
+    EXPECT_EQ(run.messages.shown, std::vector<ShownMessage>{successMessage()});
+    EXPECT_EQ(run.state(), (Lines{"shown " + (target / "Alle %OS%.ov2").string(),
+                                  "path label shown", target.string(), target.string() + "\\*.ov2",
+                                  "Alle %OS%.ov2|", "Anzahl der Input-Dateien : 1"}));
 }
 
-// With the error log: Error.bug stays, and nothing else of the run. The chosen texts are
-// joined in name order without regard to case, whatever order they were chosen in.
-TEST_F(ConversionEndToEnd, AscFilesInTheOutputDirectoryWithTheErrorLog) {
+// .asc files merged in their own directory, with the error log on at the click, off after the
+// first script and on again after the second: the switch counts from the next script on and at
+// step 4. The texts are joined in name order without regard to case, whatever order they were
+// chosen in; Error.bug holds the scripts and logs as they were, and is all that stays.
+TEST_F(ConversionEndToEnd, AscFilesWithTheErrorLogSwitchedDuringTheRun) {
     const std::vector<std::pair<std::string, std::string>> texts = {
         {"ab.asc", crlf({"; Teil ab", "10.74980,47.55760,\"Neuschwanstein\",\"b-1\",\"Führung\""})},
         {"a_b.asc", crlf({"8.96750,48.32306,\"Burg Hohenzollern\""})},
@@ -88,107 +146,244 @@ TEST_F(ConversionEndToEnd, AscFilesInTheOutputDirectoryWithTheErrorLog) {
         writeFile(source() / name, text);
         joinedTexts += text;
     }
-    writeUsersFiles(source());
-    const std::map<std::string, std::string> before = contents(source());
-    run().window.mnuError.setChecked(true);
-    run().choose(false, source(),
-                 {"Über See.asc", "Zoo.ASC", "bürgen alt.asc", "a_b.asc", "ab.asc"});
-    run().convert(source() / "Alle.ov2");
+    writeFile(source() / "notiz.txt", "bleibt\r\n");
+    const Files before = contents(source());
+    run.window.mnuError.setChecked(true);
+    run.atStart = [this](const FakeProcesses::Start&) {
+        run.window.mnuError.setChecked(!run.window.mnuError.checked());
+    };
+    run.choose(false, source(), {"Über See.asc", "Zoo.ASC", "bürgen alt.asc", "a_b.asc", "ab.asc"});
+    run.convert(source() / "Alle.ov2");
 
-    expectSucceeded(source() / "Alle.ov2");
+    EXPECT_EQ(run.events,
+              (Lines{"*** Bitte warten ! Schritt 1 / 4 *** wait 2000",
+                     "*** Bitte warten ! Schritt 2 / 4 *** wait 3000",
+                     "*** Bitte warten ! Schritt 2 / 4 *** start komplett.bat \" >komplett.log",
+                     "*** Bitte warten ! Schritt 3 / 4 *** start asc2ov2.bat\"",
+                     "*** Bitte warten ! Schritt 4 / 4 *** wait 3000",
+                     "*** Bitte warten ! Schritt 4 / 4 *** start error.bat\"",
+                     "LUV Datei erstellen message"}));
     EXPECT_EQ(sorted(readOv2(readFile(source() / "Alle.ov2"))), sorted(readAsc(joinedTexts)));
-    EXPECT_EQ(readFile(source() / "Alle.bmp"), readFile(kBuiltTools / "icon.bmp"));
-    EXPECT_EQ(withoutRunFiles(contents(source()), {"Alle.ov2", "Alle.bmp", "Error.bug"}), before);
-    EXPECT_EQ(atErrorBat["komplett.txt"], joinedTexts);
+    EXPECT_EQ(run.atErrorBat["komplett.txt"], joinedTexts);
+    EXPECT_EQ(readFile(source() / "Alle.bmp"), icon);
+    EXPECT_EQ(without(contents(source()), {"Alle.ov2", "Alle.bmp", "Error.bug"}), before);
     expectErrorBundle(source());
+    EXPECT_EQ(run.state(), (Lines{"shown " + (source() / "Alle.ov2").string(), "path label shown",
+                                  source().string(), source().string() + "\\*.asc",
+                                  "a_b.asc|ab.asc|bürgen alt.asc|Über See.asc|Zoo.ASC|",
+                                  "Anzahl der Input-Dateien : 5"}));
 }
 
-TEST_F(ConversionEndToEnd, Ov2FilesWithTheErrorLogAndAShortOutputName) {
-    writeOv2Sources();
-    writeUsersFiles(out());
-    writeFile(out() / "Error.bug", "from an earlier run");
-    const std::map<std::string, std::string> before = contents(out());
-    run().window.mnuError.setChecked(true);
-    run().choose(true, source(), {"Karte.OV2", "Über See.ov2"});
-    run().convert(out() / "ab");
-
-    expectSucceeded(out() / "ab");
-    EXPECT_EQ(sorted(readOv2(readFile(out() / "ab"))), joined({kKarte, kSee}));
-    EXPECT_EQ(withoutRunFiles(contents(out()), {"ab", "Error.bug"}),
-              withoutRunFiles(before, {"Error.bug"}));
-    EXPECT_NE(atErrorBat["konvert.bat"].find("dumpov2.exe\" \"" + source().string() +
-                                             "\\Karte.ov2\" \"Karte.asc\""),
-              std::string::npos);
-    expectErrorBundle(out());
-}
-
-// A source directory written with its closing separator, as at a root, and an output directory
-// with a doubled one; an older bitmap of the output's name in another case is replaced.
-TEST_F(ConversionEndToEnd, SeparatorsAtTheEndOrDoubledAndAnOlderBitmap) {
-    writeOv2Sources();
-    writeFile(out() / "Alle.BMP", "an older picture");
-    run().choose(true, source() / "", {"Karte.OV2"});
-    run().convert(temp.path().string() + "//Ziel ö/Alle.ov2");
-
-    EXPECT_EQ(run().messages.shown, std::vector<ShownMessage>{successMessage()});
-    EXPECT_EQ(sorted(readOv2(readFile(out() / "Alle.ov2"))), kKarte);
-    EXPECT_EQ(contents(out()),
-              (std::map<std::string, std::string>{{"Alle.bmp", readFile(kBuiltTools / "icon.bmp")},
-                                                  {"Alle.ov2", readFile(out() / "Alle.ov2")}}));
-}
-
-// The second run replaces the first one's output; the source list shows it afterwards.
-TEST_F(ConversionEndToEnd, ARunAgainReplacesTheOutputAndListsIt) {
-    writeOv2Sources();
-    run().choose(true, source(), {"Karte.OV2"});
-    run().convert(source() / "Neu.ov2");
-    EXPECT_EQ(sorted(readOv2(readFile(source() / "Neu.ov2"))), kKarte);
-
-    run().choose(true, source(), {"Bürgen Alt.ov2", "Nicht.ov2"});
-    run().convert(source() / "Neu.ov2");
-    EXPECT_EQ(sorted(readOv2(readFile(source() / "Neu.ov2"))), joined({kBurgen, kOther}));
-    EXPECT_EQ(run().messages.shown.size(), 2u);
-    EXPECT_EQ(run().window.lstAuswahl1.entries(),
-              (std::vector<std::string>{"Bürgen Alt.ov2", "Karte.OV2", "Neu.ov2", "Nicht.ov2",
-                                        "Über See.ov2"}));
-}
-
-// The interpreter reads `%%` as `%` and would expand `%OS%` or `%1`; names keep theirs.
-TEST_F(ConversionEndToEnd, PercentSignsInNamesAndDirectories) {
-    writeFile(source() / "Rabatt 50%.ov2", ov2File(kKarte));
-    writeFile(source() / "%1 und %PATH%.ov2", ov2File(kSee));
-    const fs::path target = temp.path() / "100% Ziel";
-    fs::create_directories(target);
-    run().choose(true, source(), {"Rabatt 50%.ov2", "%1 und %PATH%.ov2"});
-    run().convert(target / "Alle %OS%.ov2");
-
-    expectSucceeded(target / "Alle %OS%.ov2");
-    EXPECT_EQ(sorted(readOv2(readFile(target / "Alle %OS%.ov2"))), joined({kKarte, kSee}));
-    EXPECT_EQ(listNames(target), (std::vector<std::string>{"Alle %OS%.bmp", "Alle %OS%.ov2"}));
-}
-
-// Directories of the user's own that bear the names of the run's scratch directories are
-// neither used nor touched: .ov2 input takes another name, .asc input fails.
-TEST_F(ConversionEndToEnd, TheUsersDirectoriesAreNeverTheRunsScratch) {
-    writeOv2Sources();
-    writeAscSources(source());
+// Runs into one directory that holds directories of the user's own with the names of the
+// run's scratch directories, an older bitmap of the output's name in another case, and the
+// Error.bug of an earlier run, which the run with the error log replaces.
+TEST_F(ConversionEndToEnd, LaterRunsIntoOneDirectory) {
+    writeFile(source() / "Karte.ASC", ascFile(kKarte));
     writeFile(out() / "KonvertTemp" / "Eigene.asc", ascFile(kUsersOwn));
     writeFile(out() / "converttemp" / "Karte.ASC", "the user's own, not a copy");
-    const std::map<std::string, std::string> before = contents(out());
-    run().choose(true, source(), {"Karte.OV2"});
-    run().convert(out() / "Karte.ov2");
-    EXPECT_EQ(sorted(readOv2(readFile(out() / "Karte.ov2"))), kKarte);
+    writeFile(out() / "Alle.BMP", "an older picture");
+    writeFile(out() / "Error.bug", "from an earlier run");
 
-    run().choose(false, source(), {"Karte.ASC"});
-    run().convert(out() / "Karte.ov2");
-    EXPECT_EQ(run().messages.shown,
-              (std::vector<ShownMessage>{successMessage(), failureMessage()}));
-    EXPECT_EQ(sorted(readOv2(readFile(out() / "Karte.ov2"))), kKarte);
-    EXPECT_EQ(withoutRunFiles(contents(out()), {"Karte.ov2", "Karte.bmp"}), before);
-    EXPECT_EQ(contents(out() / "KonvertTemp"),
-              (std::map<std::string, std::string>{{"Eigene.asc", ascFile(kUsersOwn)}}));
+    // A cancelled dialog ends the click, also when it holds the name of an earlier use.
+    run.dialog.answer(false);
+    conversion::cmdKonvert_Click(run.window);
+    EXPECT_EQ(run.dialog.shownFilter, "LUV-Dateien (*.ov2)|*.ov2");
+    EXPECT_EQ(run.dialog.shownFilterIndex, 1);
+    EXPECT_EQ(run.window.cmdKonvert.caption(), "Komplette LUV Datei erstellen");
+    EXPECT_TRUE(run.events.empty());
+
+    // .ov2 input takes another scratch name. A source directory written with its closing
+    // separator, as at a root, and an output directory with a doubled one. The Windows
+    // interpreter ends a join with one Ctrl-Z, and that join is whole.
+    run.atStart = [this](const FakeProcesses::Start& start) {
+        if (start.commandLine.find("komplett.bat") == std::string::npos) return;
+        writeFile(out() / "KonvertTemp2" / "zz.asc", "\x1A");
+    };
+    run.choose(true, source() / "", {"Karte.OV2"});
+    run.convert(temp.path().string() + "//Ziel ö/Alle.ov2");
+    EXPECT_EQ(sorted(readOv2(readFile(out() / "Alle.ov2"))), kKarte);
+    run.atStart = nullptr;
+
+    // An output name too short for a base has no bitmap.
+    run.window.mnuError.setChecked(true);
+    run.choose(true, source(), {"Karte.OV2", "Über See.ov2"});
+    run.convert(out() / "ab");
+    EXPECT_EQ(sorted(readOv2(readFile(out() / "ab"))), joined({kKarte, kSee}));
+    expectErrorBundle(out());
+    run.window.mnuError.setChecked(false);
+
+    // .asc input fails, as the directory it would gather the texts in is taken.
+    run.choose(false, source(), {"Karte.ASC"});
+    run.convert(out() / "Alle.ov2");
+    EXPECT_EQ(sorted(readOv2(readFile(out() / "Alle.ov2"))), kKarte);
+
+    run.choose(true, source(), {"Bürgen Alt.ov2", "Nicht.ov2"});
+    run.convert(out() / "Alle.ov2");
+    EXPECT_EQ(sorted(readOv2(readFile(out() / "Alle.ov2"))), joined({kBurgen, kOther}));
+    EXPECT_EQ(run.messages.shown, (std::vector<ShownMessage>{successMessage(), successMessage(),
+                                                             failureMessage(), successMessage()}));
+
+    const std::size_t starts = processes.starts.size();
+    const Files left = contents(out());
+    run.dialog.answer(false);
+    conversion::cmdKonvert_Click(run.window);
+    EXPECT_EQ(run.dialog.fileName(), (out() / "Alle.ov2").string());
+    EXPECT_EQ(processes.starts.size(), starts);
+    EXPECT_EQ(run.messages.shown.size(), 4u);
+    EXPECT_EQ(contents(out()), left);
+
+    EXPECT_EQ(without(left, {"Alle.ov2", "ab", "Error.bug"}),
+              (Files{{"Alle.bmp", icon}, {"KonvertTemp", "<dir>"}, {"converttemp", "<dir>"}}));
+    EXPECT_EQ(contents(out() / "KonvertTemp"), (Files{{"Eigene.asc", ascFile(kUsersOwn)}}));
     EXPECT_EQ(contents(out() / "converttemp"),
-              (std::map<std::string, std::string>{{"Karte.ASC", "the user's own, not a copy"}}));
+              (Files{{"Karte.ASC", "the user's own, not a copy"}}));
+}
+
+// The scratch directory of step 1 never takes the output's name, whatever its letter case.
+TEST_F(ConversionEndToEnd, ScratchDirectoryIsNeverTheOutputsName) {
+    run.choose(true, source(), {"Karte.OV2"});
+    run.convert(out() / "konverttemp");
+    ASSERT_FALSE(processes.starts.empty());
+    EXPECT_TRUE(processes.starts[0].scriptBytes.starts_with("cd \"" + out().string() +
+                                                            "/KonvertTemp2\"\r\n"));
+    EXPECT_EQ(sorted(readOv2(readFile(out() / "konverttemp"))), kKarte);
+}
+
+// A run that cannot name its directories or files safely writes no script. With the error log
+// it leaves Error.bug naming the reason, unless that is the very name the user chose.
+TEST_F(ConversionEndToEnd, UnsafeNamesAreRefusedBeforeAnyScript) {
+    writeFile(source() / "Karte.ov2", "another file that Karte.OV2's line would name");
+    writeFile(source() / "a.asc", ascFile(kKarte));
+    writeFile(out() / "error.BUG", "the user's own");
+    const fs::path quote = temp.path() / "a\"b";
+    const fs::path colon = temp.path() / "c:d";
+    fs::create_directories(quote);
+    fs::create_directories(colon);
+    const auto refused = [&](bool ov2Mode, const fs::path& sourceDir, const Lines& targets,
+                             const fs::path& output, const std::string& reason,
+                             const fs::path& toolDir = fs::path()) {
+        SCOPED_TRACE(output.string() + " from " + sourceDir.string());
+        run.platform.toolDirectory = (toolDir.empty() ? tools() : toolDir).string();
+        for (const bool errorLog : {false, true}) {
+            Files expected = contents(output.parent_path());
+            if (errorLog && !reason.empty()) {
+                expected[expected.count("error.BUG") != 0 ? "error.BUG" : "Error.bug"] =
+                    "Kavinor 0.75 \r\n" + std::string(36, '-') +
+                    " \r\nLauf vor dem ersten Skript abgebrochen:\r\n" + reason + "\r\n";
+            }
+            run.messages.shown.clear();
+            run.window.mnuError.setChecked(errorLog);
+            run.choose(ov2Mode, sourceDir, targets);
+            run.convert(output);
+            EXPECT_TRUE(processes.starts.empty());
+            EXPECT_EQ(run.messages.shown, std::vector<ShownMessage>{failureMessage()});
+            EXPECT_EQ(run.window.cmdKonvert.caption(), "LUV Datei erstellen");
+            EXPECT_EQ(contents(output.parent_path()), expected);
+        }
+    };
+    refused(true, source(), {"Karte.OV2"}, out() / "x.ov2",
+            "Die Skriptzeile für Karte.OV2 fände eine andere Datei");
+    refused(false, source(), {"a.asc", "A.ASC"}, out() / "x.ov2",
+            "Zwei gewählte Dateien unterscheiden sich nur in der Schreibweise: A.ASC");
+    refused(false, source(), {"a.asc"}, quote / "x.ov2",
+            "Das Zielverzeichnis kann in keiner Skriptzeile stehen: " + quote.string() + "/");
+    refused(false, colon, {"a.asc"}, out() / "x.ov2",
+            "Das Quellverzeichnis kann in keiner Skriptzeile stehen: " + colon.string());
+    refused(false, source(), {"a.asc"}, out() / "x.ov2",
+            "Das Programmverzeichnis kann in keiner Skriptzeile stehen: " + quote.string(), quote);
+    refused(false, source(), {"a?.asc"}, out() / "x.ov2",
+            "Die gewählte Datei kann in keiner Skriptzeile stehen: a?.asc");
+    refused(false, source(), {"a.asc"}, out() / "x*.ov2",
+            "Der Dateiname kann in keiner Skriptzeile stehen: x*.ov2");
+    refused(false, source(), {"a.asc"}, out() / "Komplett.TXT",
+            "Der Dateiname ist der einer Arbeitsdatei des Laufs: Komplett.TXT");
+    refused(false, source(), {"a.asc"}, out() / "Error.bug", "");
+}
+
+// Runs that cannot succeed end in the failure message and lose nothing: an earlier output of
+// the chosen name, the user's files, the sources and what the window shows stay as they were,
+// and with the error log only Error.bug is new.
+TEST_F(ConversionEndToEnd, FailedRunsLoseNothing) {
+    writeFile(out() / "Alle.ov2", "an earlier output, which must survive");
+    writeFile(out() / "Alle.bmp", icon);
+    writeFile(out() / "Eigene.asc", ascFile(kUsersOwn));
+    run.window.lstAuswahl1.add("old.ov2");
+    run.window.lblDatei1.setCaption("Anzahl der Input-Dateien : 7");
+    struct Case {
+        std::string what;
+        bool errorLog;
+        std::string inBundle;
+        std::function<void()> breakRun;
+    };
+    const Case cases[] = {
+        {"no dumpov2", false, "", [&] { fs::remove(tools() / "dumpov2"); }},
+        {"no dumpov2", true, "dumpov2.exe", [&] { fs::remove(tools() / "dumpov2"); }},
+        {"no makeov2, and an output of that name from before", false, "",
+         [&] { fs::remove(tools() / "makeov2"); }},
+        // The tool's own message, naming the file, reaches the bundle through the log.
+        {"a corrupt input file", true, "dumpov2: " + source().string() + "\\Über See.ov2: ",
+         [&] { writeFile(source() / "Über See.ov2", ov2File(kSee) + "\x07garbage"); }},
+        {"a join with a byte more than the texts", false, "",
+         [&] {
+             run.atStart = [this](const FakeProcesses::Start& start) {
+                 if (start.commandLine.find("komplett.bat") == std::string::npos) return;
+                 writeFile(out() / "KonvertTemp" / "zz.asc", "x");
+             };
+         }},
+        {"no interpreter", false, "", [&] { fs::remove(tools() / "kvcmd"); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        linkTools();
+        writeFile(source() / "Über See.ov2", ov2File(kSee));
+        run.atStart = nullptr;
+        c.breakRun();
+        const Files sources = contents(source());
+        const Files before = contents(out());
+        run.messages.shown.clear();
+        run.window.mnuError.setChecked(c.errorLog);
+        run.choose(true, source(), {"Karte.OV2", "Über See.ov2"});
+        const Lines shown = run.state();
+        run.convert(out() / "Alle.ov2");
+
+        EXPECT_EQ(run.messages.shown, std::vector<ShownMessage>{failureMessage()});
+        EXPECT_EQ(run.state(), shown);
+        EXPECT_EQ(contents(source()), sources);
+        Files after = contents(out());
+        const std::string bug = after["Error.bug"];
+        EXPECT_EQ(without(after, {"Error.bug"}), before);
+        EXPECT_EQ(bug.empty(), !c.errorLog);
+        EXPECT_NE(bug.find(c.inBundle), std::string::npos) << bug;
+        fs::remove(out() / "Error.bug");
+    }
+    EXPECT_EQ(run.window.lngTaskID, 0);
+}
+
+// Permission bits do not bind root, so under root the run happens in a child process that has
+// become nobody, with tools nobody can reach.
+TEST_F(ConversionEndToEnd, OutputDirectoryWithoutWritePermission) {
+    for (const char* name : {"kvcmd", "dumpov2", "makeov2", "icon.bmp"}) {
+        fs::remove(tools() / name);
+        fs::copy_file(kBuiltTools / name, tools() / name);
+    }
+    for (const fs::path& dir : {temp.path(), tools(), source()}) {
+        fs::permissions(dir, static_cast<fs::perms>(0755));
+    }
+    fs::permissions(out(), static_cast<fs::perms>(0555));
+    const Files before = contents(out());
+    const auto runAsNobody = [&] {
+        const gid_t nobody = 65534;
+        if (geteuid() == 0 &&
+            (setgroups(0, nullptr) != 0 || setgid(nobody) != 0 || setuid(nobody) != 0)) {
+            std::_Exit(2);
+        }
+        run.choose(true, source(), {"Karte.OV2", "Über See.ov2"});
+        run.convert(out() / "Alle.ov2");
+        const bool failed = run.messages.shown == std::vector<ShownMessage>{failureMessage()};
+        std::_Exit(failed && contents(out()) == before ? 0 : 1);
+    };
+    EXPECT_EXIT(runAsNobody(), ::testing::ExitedWithCode(0), "");
+    fs::permissions(out(), fs::perms::owner_all);
 }
 
 }  // namespace

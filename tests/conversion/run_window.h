@@ -1,6 +1,8 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -8,17 +10,38 @@
 
 namespace kavinor::test {
 
-// The loaded main window on the real file system with the given processes and tool directory.
+using Files = std::map<std::string, std::string>;
+using Lines = std::vector<std::string>;
+
+// The loaded main window on the real file system, with processes that record each start. It
+// notes the run's captions, pauses, starts and messages in their order, and checks at each of
+// them that no control has changed its enabled state since the click.
 class RunWindow : public TestProgram {
 public:
-    RunWindow(platform::Processes& processes, const std::filesystem::path& toolDir,
+    RunWindow(FakeProcesses& processes, const std::filesystem::path& toolDir,
               platform::IconvCodePages codePages = platform::IconvCodePages("UTF-8", "UTF-8"));
 
     // The state a confirmed source choice and a filled target list leave.
-    void choose(bool ov2Mode, const std::filesystem::path& sourceDir,
-                const std::vector<std::string>& targets);
+    void choose(bool ov2Mode, const std::filesystem::path& sourceDir, const Lines& targets);
     // Clicks the conversion button with the dialog answering `outputPath`.
     void convert(const std::filesystem::path& outputPath);
+
+    // "<caption> wait <ms>", "<caption> start <the start line from the script's name on>",
+    // "<caption> message".
+    Lines events;
+    // The files of the directory where error.bat started, as they were then.
+    Files atErrorBat;
+    // Acts as the script would, or on what it finds, before it runs.
+    std::function<void(const FakeProcesses::Start&)> atStart;
+
+    // What the window shows and holds of the run's outcome, one line each.
+    Lines state() const;
+
+private:
+    void note(const std::string& event);
+    std::vector<bool> enabledStates() const;
+
+    std::vector<bool> enabledAtClick_;
 };
 
 // The message of a run that failed, and of one that succeeded.

@@ -7,8 +7,8 @@
 #endif
 
 #include <filesystem>
-#include <optional>
 #include <string>
+#include <utility>
 
 #include "run_tool.h"
 #include "temp_dir.h"
@@ -17,7 +17,6 @@ namespace kavinor::platform {
 namespace {
 
 namespace fs = std::filesystem;
-using kavinor::test::TempDir;
 
 // The German letters and é, in each code page.
 const std::string kUtf8Letters = "\xC3\xA4\xC3\xB6\xC3\xBC\xC3\x84\xC3\x96\xC3\x9C\xC3\x9F\xC3\xA9";
@@ -33,14 +32,13 @@ TEST(IconvCodePagesTest, ConvertsLetterForLetterAndMarksWhatItCannot) {
         std::string text, from, to, expected;
     };
     const Case cases[] = {
-        {"M\xC3\xBC\xC3\x9Fig \xC3\x84pfel", "UTF-8", "CP1252", "M\xFC\xDFig \xC4pfel"},
-        {"M\xC3\xBC\xC3\x9Fig \xC3\x84pfel", "UTF-8", "CP850", "M\x81\xE1ig \x8Epfel"},
         {kUtf8Letters, "UTF-8", "CP1252", kCp1252Letters},
         {kUtf8Letters, "UTF-8", "CP850", kCp850Letters},
         {kCp1252Letters, "CP1252", "CP850", kCp850Letters},
         {kCp850Letters, "CP850", "CP1252", kCp1252Letters},
         {kCp850Letters, "CP850", "UTF-8", kUtf8Letters},
         {kCp1252Letters, "CP1252", "UTF-8", kUtf8Letters},
+        {"", "CP1252", "CP850", ""},
         {"\x80 5", "CP1252", "CP850", "? 5"},
         {"\x80", "CP1252", "UTF-8", "\xE2\x82\xAC"},
         {"a\xE2\x82\xAC\xF0\x9F\x98\x80z", "UTF-8", "CP850", "a??z"},
@@ -58,59 +56,38 @@ TEST(IconvCodePagesTest, ConvertsLetterForLetterAndMarksWhatItCannot) {
     }
 }
 
-// Sets an environment variable for one scope, as the locale functions read them.
-class ScopedVariable {
-public:
-    ScopedVariable(const char* name, const std::string& value) : name_(name) {
-        if (const char* old = ::getenv(name)) old_ = old;
-        ::setenv(name, value.c_str(), 1);
-    }
-    ~ScopedVariable() {
-        if (old_) {
-            ::setenv(name_, old_->c_str(), 1);
-        } else {
-            ::unsetenv(name_);
-        }
-    }
-    ScopedVariable(const ScopedVariable&) = delete;
-    ScopedVariable& operator=(const ScopedVariable&) = delete;
-
-private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
-
-TEST(IconvCodePagesLocaleTest, PlainAsciiAndUnknownLocalesCountAsUtf8) {
-    for (const char* locale : {"C", "POSIX", "xx_KEIN.LAND"}) {
-        ScopedVariable variable("LC_ALL", locale);
+// The system's pair is the character set of the locale, where plain ASCII, which would turn
+// every umlaut into '?', and a locale that cannot be made count as UTF-8.
+TEST(IconvCodePagesTest, TakesTheCharacterSetOfTheLocale) {
+    const auto systemPair = [](const char* locale) {
+        ::setenv("LC_ALL", locale, 1);
         const IconvCodePages pages;
-        EXPECT_EQ(pages.ansiCodePage(), "UTF-8") << locale;
-        EXPECT_EQ(pages.oemCodePage(), "UTF-8") << locale;
+        ::unsetenv("LC_ALL");
+        return std::pair{pages.ansiCodePage(), pages.oemCodePage()};
+    };
+    const std::pair<std::string, std::string> utf8{"UTF-8", "UTF-8"};
+    for (const char* locale : {"C", "POSIX", "xx_KEIN.LAND"}) {
+        EXPECT_EQ(systemPair(locale), utf8) << locale;
     }
-}
 
-TEST(IconvCodePagesLocaleTest, TakesTheCharacterSetOfTheLocale) {
-    TempDir dir;
     const std::string localedef = "/usr/bin/localedef";
     if (!fs::exists(localedef) || !fs::exists("/usr/share/i18n/charmaps/CP1252.gz")) {
         GTEST_SKIP() << "no locale sources to build a CP1252 locale from";
     }
+    test::TempDir dir;
     // A path with a separator makes localedef write a directory instead of the system archive.
     const fs::path locale = dir.path() / "de_DE.CP1252";
-    kavinor::test::runTool(localedef, {"-i", "de_DE", "-f", "CP1252", locale.string()}, dir.path(),
-                           dir.path() / "localedef.err");
+    test::runTool(localedef, {"-i", "de_DE", "-f", "CP1252", locale.string()}, dir.path(),
+                  dir.path() / "localedef.err");
     ASSERT_TRUE(fs::is_directory(locale)) << "localedef made no locale";
-    ScopedVariable path("LOCPATH", dir.path().string());
-    ScopedVariable variable("LC_ALL", "de_DE.CP1252");
-
+    ::setenv("LOCPATH", dir.path().c_str(), 1);
 #if defined(__SANITIZE_ADDRESS__)
     // glibc's newlocale never frees its copy of LOCPATH.
     const __lsan::ScopedDisabler locPathLeak;
 #endif
-    const IconvCodePages pages;
-
-    EXPECT_EQ(pages.ansiCodePage(), "CP1252");
-    EXPECT_EQ(pages.oemCodePage(), "CP1252");
+    EXPECT_EQ(systemPair("de_DE.CP1252"),
+              (std::pair<std::string, std::string>{"CP1252", "CP1252"}));
+    ::unsetenv("LOCPATH");
 }
 
 }  // namespace

@@ -44,8 +44,6 @@ std::string quoted(std::string_view text) {
     return out + '"';
 }
 
-}  // namespace
-
 std::vector<Poi> samplePois(std::size_t count) {
     std::vector<Poi> pois;
     for (std::size_t i = 0; i < count; ++i) pois.push_back(samplePoi(i));
@@ -61,8 +59,18 @@ std::string ov2Records(const std::vector<Poi>& pois) {
     return records;
 }
 
+}  // namespace
+
 std::string ov2File(const std::vector<Poi>& pois) {
     return area(ov2Records(pois));
+}
+
+std::string sampleOv2(std::size_t count) {
+    return ov2Records(samplePois(count));
+}
+
+std::string sampleAsc(std::size_t count) {
+    return ascFile(samplePois(count));
 }
 
 std::string ascFile(const std::vector<Poi>& pois) {

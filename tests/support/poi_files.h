@@ -14,23 +14,15 @@
 
 namespace kavinor::test {
 
-// `count` POIs spread over the world with distinct names, some extended, some with quotes,
-// umlauts, Windows-1252 bytes and shell characters.
-std::vector<Poi> samplePois(std::size_t count);
-
-// The .ov2 records of `pois` in their order, without an area index ...
-std::string ov2Records(const std::vector<Poi>& pois);
-// ... and within one area.
+// The .ov2 records of `pois` within one area.
 std::string ov2File(const std::vector<Poi>& pois);
 // The .asc lines of `pois` in the form dumpov2 writes them: five decimals, CR LF each.
 std::string ascFile(const std::vector<Poi>& pois);
 
-inline std::string sampleOv2(std::size_t count) {
-    return ov2Records(samplePois(count));
-}
-inline std::string sampleAsc(std::size_t count) {
-    return ascFile(samplePois(count));
-}
+// The records and the lines of `count` POIs spread over the world with distinct names, some
+// extended, some with quotes, umlauts, Windows-1252 bytes and shell characters.
+std::string sampleOv2(std::size_t count);
+std::string sampleAsc(std::size_t count);
 
 // All POIs of `parts`, sorted, for comparing with what a merge made.
 std::vector<Poi> joined(std::initializer_list<std::vector<Poi>> parts);

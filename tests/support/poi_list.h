@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <span>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "asc_reader.h"
@@ -26,30 +25,24 @@ struct Poi {
     auto operator<=>(const Poi&) const = default;
 };
 
-inline Poi copyOf(const ov2::PoiView& view) {
-    return {view.lon,
-            view.lat,
-            std::string(view.name),
-            std::string(view.id),
-            std::string(view.extra),
-            view.extended};
+// Every POI `reader` hands out, in its order.
+template <typename Reader>
+std::vector<Poi> readAll(Reader&& reader) {
+    std::vector<Poi> pois;
+    for (ov2::PoiView v; reader.next(v);) {
+        pois.push_back({v.lon, v.lat, std::string(v.name), std::string(v.id), std::string(v.extra),
+                        v.extended});
+    }
+    return pois;
 }
 
 inline std::vector<Poi> readOv2(std::string_view bytes) {
     MemorySource source(bytes);
-    ov2::Ov2Reader reader(source, bytes.size(), "test.ov2");
-    std::vector<Poi> pois;
-    ov2::PoiView view;
-    while (reader.next(view)) pois.push_back(copyOf(view));
-    return pois;
+    return readAll(ov2::Ov2Reader(source, bytes.size(), "test.ov2"));
 }
 
 inline std::vector<Poi> readAsc(std::string text) {
-    ov2::AscReader reader(std::span<char>(text.data(), text.size()), "test.asc");
-    std::vector<Poi> pois;
-    ov2::PoiView view;
-    while (reader.next(view)) pois.push_back(copyOf(view));
-    return pois;
+    return readAll(ov2::AscReader(std::span<char>(text.data(), text.size()), "test.asc"));
 }
 
 inline std::vector<Poi> sorted(std::vector<Poi> pois) {
