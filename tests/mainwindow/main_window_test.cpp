@@ -237,20 +237,6 @@ TEST_F(MainWindow, ConfirmationListsTheModesFilesInSortedOrder) {
     EXPECT_EQ(transferStates(window), "111111");
 }
 
-TEST_F(MainWindow, CancelKeepsTheListsAndTheModeOfTheirFiles) {
-    confirm(window.cmdStart, source());
-    play(window, ">> t0");
-    window.cmdStart1.click();
-    play(window, "t1 <<");  // under the shown frame: dropped
-    EXPECT_EQ(window.lstAuswahl2.selectedIndex(), 0);
-    window.Dir.setPath(temp.path().string());
-    window.cmdAbbrechen.click();
-    EXPECT_TRUE(window.bolOv2Mode);
-    EXPECT_EQ(window.strSourceDir, source().string());
-    EXPECT_EQ(window.lstAuswahl2.count(), 3);
-    EXPECT_TRUE(window.cmdKonvert.enabled());
-}
-
 TEST_F(MainWindow, DriveChangeMovesBothListsAndFiltersAgain) {
     const fs::path stick = temp.path() / "Stick Ä\xC3\xB6";
     fs::create_directories(stick / "Karten");

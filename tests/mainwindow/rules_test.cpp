@@ -33,38 +33,27 @@ TEST(DriveCheck, FiltersByTypeAndCarriesTheVerdictOverUnknownTypes) {
     }
 }
 
+// Each text of `good` passes `rule`, each of `bad` does not.
+void expectRule(const ScriptSafeNames& names, bool (ScriptSafeNames::*rule)(std::string_view) const,
+                std::initializer_list<const char*> good, std::initializer_list<const char*> bad) {
+    for (const char* text : good) EXPECT_TRUE((names.*rule)(text)) << text;
+    for (const char* text : bad) EXPECT_FALSE((names.*rule)(text)) << text;
+}
+
 TEST(ScriptSafeNames, RefuseWhatCannotStandInAQuotedLineOrTheConsolePage) {
     const platform::IconvCodePages utf8("UTF-8", "UTF-8");
-    const ScriptSafeNames names(utf8, '/');
-    for (const char* good : {"Karte.ov2", "Über See 100%.ov2", "a&b;c$(d)`e'.asc", "-x.ov2"}) {
-        EXPECT_TRUE(names.isSafeName(good)) << good;
-    }
-    for (const char* bad : {"", "a\"b.ov2", "a\\b.ov2", "a/b", "c:d.ov2", "x*.ov2", "x?.ov2", "a<b",
-                            "a>b", "a|b", "tab\there", "us\x1F", "del\x7F", "\xFF.ov2"}) {
-        EXPECT_FALSE(names.isSafeName(bad)) << bad;
-    }
+    const ScriptSafeNames posix(utf8, '/');
+    expectRule(posix, &ScriptSafeNames::isSafeName,
+               {"Karte.ov2", "Über See 100%.ov2", "a&b;c$(d)`e'.asc", "-x.ov2"},
+               {"", "a\"b.ov2", "a\\b.ov2", "a/b", "c:d.ov2", "x*.ov2", "x?.ov2", "a<b", "a>b",
+                "a|b", "tab\there", "new\nline", "us\x1F", "del\x7F", "\xFF.ov2"});
+    expectRule(posix, &ScriptSafeNames::isSafePath, {"/home/u/Grüne Karten/", "/"},
+               {"", "/home/u/a\\b", "/home/u/c:d/", "/home/\"u\"/"});
     const platform::IconvCodePages german("CP1252", "CP850");
     const ScriptSafeNames windows(german, '\\');
-    EXPECT_TRUE(windows.isSafeName("Straße.ov2"));
-    EXPECT_FALSE(windows.isSafeName("5€.ov2"));
-    EXPECT_FALSE(windows.isSafeName("Ωmega.ov2"));
-    struct Path {
-        const ScriptSafeNames& names;
-        const char* path;
-        bool safe;
-    };
-    for (const Path& p : std::initializer_list<Path>{{names, "/home/u/Grüne Karten/", true},
-                                                     {names, "/", true},
-                                                     {names, "", false},
-                                                     {names, "/home/u/a\\b", false},
-                                                     {names, "/home/u/c:d/", false},
-                                                     {names, "/home/\"u\"/", false},
-                                                     {windows, "C:\\Karten\\Süd/Nord\\", true},
-                                                     {windows, "C:\\", true},
-                                                     {windows, "C:\\Karten:2\\", false},
-                                                     {windows, "C:\\Preise in €\\", false}}) {
-        EXPECT_EQ(p.names.isSafePath(p.path), p.safe) << p.path;
-    }
+    expectRule(windows, &ScriptSafeNames::isSafeName, {"Straße.ov2"}, {"5€.ov2", "Ωmega.ov2"});
+    expectRule(windows, &ScriptSafeNames::isSafePath, {"C:\\Karten\\Süd/Nord\\", "C:\\"},
+               {"C:\\Karten:2\\", "C:\\Preise in €\\"});
 }
 
 }  // namespace

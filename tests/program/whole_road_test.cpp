@@ -91,6 +91,7 @@ TEST(WholeRoad, FromTheNoticeToTheMergedFileInBothModes) {
     EXPECT_EQ(w.lblDatei1.caption(), "Anzahl der Input-Dateien : 4");
 
     w.cmdStart1.click();
+    w.cmdalleweg.click();  // under the shown frame: dropped
     w.cmdAbbrechen.click();
     convertTo(temp.path() / "alle.ov2");
 

@@ -230,23 +230,25 @@ TEST(FirstMerge, WindowByWindowFromTheNoticeToTheMergedFile) {
     app.click(app.window, "cmdAbbrechen");
 
     // The run, with impatient clicks while each script runs: another run, the input frame, a
-    // source entry. The step caption shows meanwhile.
+    // source entry, a menu. The step caption shows meanwhile.
     QStringList captions;
     processes.onStart = [&](const FakeProcesses::Start&) {
         QTimer::singleShot(0, [&] {
             captions << app.widget<QPushButton>("cmdKonvert")->text();
-            QWidget* focus = QApplication::focusWidget();
             app.click(app.window, "cmdKonvert");
             app.click(app.window, "cmdStart");
             clickRow(sources, "burgen.ov2");
-            EXPECT_EQ(QApplication::focusWidget(), focus);
+            QMenuBar* bar = main.menuBar();
+            QTest::mouseClick(bar, Qt::LeftButton, {},
+                              bar->actionGeometry(bar->actions()[0]).center());
+            EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
         });
     };
     DialogAnswers answers(QString::fromStdString(output.string()));
     app.click(app.window, "cmdKonvert");
     EXPECT_EQ(answers.saveDialogs, 1);
     EXPECT_EQ(answers.nameFilters, QStringList{"LUV-Dateien (*.ov2)"});
-    EXPECT_FALSE(answers.asksToOverwrite);
+    ASSERT_FALSE(answers.asksToOverwrite);
     EXPECT_EQ(captions.size(), static_cast<qsizetype>(processes.starts.size()));
     EXPECT_FALSE(captions.isEmpty() || captions.contains("Komplette LUV Datei erstellen"));
     EXPECT_FALSE(app.widget("fraInput")->isVisible());
