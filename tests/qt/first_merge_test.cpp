@@ -268,7 +268,7 @@ TEST(FirstMerge, WindowByWindowFromTheNoticeToTheMergedFile) {
     answers.saveAs.clear();
     answers.messages.clear();
     app.click(app.window, "cmdKonvert");
-    EXPECT_EQ(answers.preselected.value(0).toStdString(), output.string());
+    ASSERT_EQ(answers.preselected.value(0).toStdString(), output.string());
     answers.saveAs = answers.preselected.value(0);
     app.click(app.window, "cmdKonvert");
     EXPECT_EQ(answers.saveDialogs, 3);
