@@ -182,6 +182,48 @@ mutant("safe-control-off-by-one", "src/mainwindow/script_safe_name.cpp",
        "if (byte < 0x20 || byte == 0x7F", "if (byte < 0x1F || byte == 0x7F")
 mutant("safe-pipe-allowed", "src/mainwindow/script_safe_name.cpp",
        'kForbidden = "\\"\\\\/:*?<>|";', 'kForbidden = "\\"\\\\/:*?<>";')
+mutant("cancel-keeps-opening-mode", "src/mainwindow/source_selection.cpp",
+       "    bolOv2Mode = confirmedOv2Mode_;\n", "")
+mutant("fill-keeps-first-listed", "src/mainwindow/fmr_main.cpp",
+       "if (kept < found.size()) std::nth_element(found.begin(), end, found.end());", "")
+mutant("about-not-modal", "src/startup/help_menu.cpp", "frmAbout.showModal();", "frmAbout.show();")
+mutant("collation-key-without-name", "src/platform/posix/icu_collation.cpp", "key.append(text);", "")
+mutant("drive-pseudo-listed", "src/platform/posix/mount_drives.cpp",
+       "if (among(kPseudo, mount.fileSystem) || mount.fileSystem == \"overlay\") return false;",
+       "if (mount.fileSystem == \"overlay\") return false;")
+
+# src/platform/qt and src/app: the Qt front end and the program
+mutant("twips-scale", "src/platform/qt/twips.h",
+       "twips * dotsPerInch / 1440.0", "twips * dotsPerInch / 1400.0")
+mutant("list-view-ignores-removal", "src/platform/qt/list_box_view.cpp",
+       "            delete rows_->takeItem(change.index);\n", "")
+mutant("input-filter-ignores-gate", "src/platform/qt/window_view.cpp",
+       "    if (!window_.takesInput()) return false;\n", "")
+mutant("font-face-lost", "src/platform/qt/window_fonts.cpp",
+       "{QString::fromUtf8(font.face.data(), static_cast<qsizetype>(font.face.size())),",
+       "{QStringLiteral(\"Arial\"),")
+mutant("menu-separator-dropped", "src/platform/qt/menu_view.cpp",
+       "if (menu != nullptr) menu->addSeparator();", "if (false) menu->addSeparator();")
+mutant("modal-flag-lost", "src/platform/qt/window_view.cpp",
+       "window_.modal() ? Qt::ApplicationModal : Qt::NonModal", "Qt::NonModal")
+mutant("frame-stacked-below", "src/platform/qt/window_view.cpp",
+       "for (auto view = views_.rbegin(); view != views_.rend(); ++view) (*view)->widget()->raise();",
+       "for (const auto& view : views_) view->widget()->raise();")
+mutant("covered-control-focusable", "src/platform/qt/control_view.cpp",
+       "widget_->setFocusPolicy(reachable ? focusPolicy_ : Qt::NoFocus);",
+       "widget_->setFocusPolicy(focusPolicy_);")
+mutant("save-dialog-asks-overwrite", "src/platform/qt/qt_save_dialog.cpp",
+       "QFileDialog::DontConfirmOverwrite | QFileDialog::DontUseNativeDialog",
+       "QFileDialog::DontUseNativeDialog")
+mutant("save-dialog-forgets-name", "src/platform/qt/qt_save_dialog.cpp",
+       "if (!fileName_.empty()) dialog.selectFile(", "if (false) dialog.selectFile(")
+mutant("stop-icon-warning", "src/platform/qt/qt_message_dialog.cpp",
+       "? QMessageBox::Critical", "? QMessageBox::Warning")
+mutant("label-right-anchor-lost", "src/platform/qt/caption_views.cpp",
+       "    if (layout().align == forms::Align::Right) left += spare;\n", "")
+mutant("quit-on-last-window", "src/app/desktop_program.cpp",
+       "QApplication::setQuitOnLastWindowClosed(false);",
+       "QApplication::setQuitOnLastWindowClosed(true);")
 
 # src/conversion
 mutant("script-percent-not-doubled", "src/conversion/script_file.cpp",

@@ -54,6 +54,8 @@ COVERS = {
     "src/startup/": WINDOWS,
     "src/program/": WINDOWS + RUN,
     "src/conversion/": RUN + ["program_tests"],
+    "src/platform/qt/": ["qt_tests"],
+    "src/app/": ["qt_tests"],
 }
 
 

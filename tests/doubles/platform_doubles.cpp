@@ -11,10 +11,10 @@ bool FakeSaveDialog::showSave() {
     shownFilter = filter_;
     shownFilterIndex = filterIndex_;
     if (answers_.empty()) return false;
-    const Answer next = answers_.front();
+    const auto [accept, fileName] = answers_.front();
     answers_.pop_front();
-    if (next.accept) fileName_ = next.fileName;
-    return next.accept;
+    if (accept) fileName_ = fileName;
+    return accept;
 }
 
 std::optional<platform::ProcessId> FakeProcesses::start(const std::string& commandLine,
@@ -22,17 +22,13 @@ std::optional<platform::ProcessId> FakeProcesses::start(const std::string& comma
     if (failStarts) return std::nullopt;
     // The script is the quoted path at the start of the line, less a blank before the quote.
     std::string script = commandLine.substr(1, commandLine.find('"', 1) - 1);
-    if (!script.empty() && script.back() == ' ') script.pop_back();
+    if (script.ends_with(' ')) script.pop_back();
     std::ifstream file(script, std::ios::binary);
-    Start started{
-        commandLine, workingDir,
-        std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>())};
-    starts.push_back(started);
-    if (onStart) onStart(started);
+    starts.push_back({commandLine, workingDir, {std::istreambuf_iterator<char>(file), {}}});
+    if (onStart) onStart(starts.back());
     if (real_) return real_->start(commandLine, workingDir);
-    const platform::ProcessId id = nextId_++;
-    remaining_[id] = pollsWhileRunning;
-    return id;
+    remaining_[nextId_] = pollsWhileRunning;
+    return nextId_++;
 }
 
 bool FakeProcesses::isRunning(platform::ProcessId id) {

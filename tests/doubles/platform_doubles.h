@@ -6,6 +6,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "directory_fill.h"
@@ -21,19 +22,13 @@
 
 namespace kavinor::test {
 
-// A save dialog whose answers are given in advance: each showSave() takes the next answer; a
-// cancel keeps the name of the last use, as the real dialog does. It keeps the filter and index
-// it was opened with.
+// Each showSave() takes the next answer given in advance; a cancel keeps the name of the last
+// use, as the real dialog does. It records the filter and index it was opened with.
 class FakeSaveDialog final : public platform::SaveDialog {
 public:
-    struct Answer {
-        bool accept;
-        std::string fileName;
-    };
     void answer(bool accept, std::string fileName = {}) {
-        answers_.push_back({accept, std::move(fileName)});
+        answers_.emplace_back(accept, std::move(fileName));
     }
-
     void setFilter(const std::string& filter) override { filter_ = filter; }
     void setFilterIndex(int index) override { filterIndex_ = index; }
     bool showSave() override;
@@ -44,7 +39,7 @@ public:
     int shownFilterIndex = 0;
 
 private:
-    std::deque<Answer> answers_;
+    std::deque<std::pair<bool, std::string>> answers_;
     std::string filter_;
     int filterIndex_ = 0;
     int shown_ = 0;
@@ -58,6 +53,7 @@ struct ShownMessage {
     bool operator==(const ShownMessage&) const = default;
 };
 
+// `onShow` runs while the box is "open", so a test can look at the window at that moment.
 class RecordingMessages final : public platform::MessageDialog {
 public:
     void show(const std::string& text, int style, const std::string& title) override {
@@ -65,7 +61,6 @@ public:
         if (onShow) onShow();
     }
     std::vector<ShownMessage> shown;
-    // Runs while the box is "open", so a test can look at the window at that moment.
     std::function<void()> onShow;
 };
 
@@ -82,8 +77,7 @@ public:
 
 // Processes that are only pretended, or handed on to `real`: each start records the command
 // line, its working directory and the bytes of the script it names, then `onStart` may act as
-// the script would. A pretended start hands out the next id, which counts as running for
-// `pollsWhileRunning` tests.
+// the script would. A pretended process runs for `pollsWhileRunning` polls.
 class FakeProcesses final : public platform::Processes {
 public:
     explicit FakeProcesses(platform::Processes* real = nullptr) : real_(real) {}
@@ -112,8 +106,7 @@ private:
     std::map<platform::ProcessId, int> remaining_;
 };
 
-// A drive table given by the test: each drive with its type code; a drive's root and the
-// directory chosen with it are the drive itself.
+// A drive table of the test's; a drive's root and the directory chosen with it are the drive.
 class FakeDrives final : public platform::Drives {
 public:
     struct Drive {
@@ -129,8 +122,8 @@ public:
     std::string directoryOf(const std::string& drive) override { return drive; }
 };
 
-// The real directory fill, with names of the test's added to every listing of files, so that a
-// list fill can meet tens of thousands of files without the test making them on disk.
+// The real directory fill, with the test's names added to every listing of files, so that a
+// list fill meets tens of thousands of files that are not on disk.
 class DirectoryFillWithExtras final : public platform::DirectoryFill {
 public:
     explicit DirectoryFillWithExtras(platform::DirectoryFill& real) : real_(real) {}
@@ -150,8 +143,8 @@ public:
     std::vector<std::string> opened;
 };
 
-// The event loop of a modal window: plays the actions the test queued, one per turn, until the
-// window is done; a modal window that no queued action closes is a test failure, not a hang.
+// The event loop of a modal window: plays the queued actions, one per turn, until the window is
+// done; a modal window that no queued action closes is a test failure, not a hang.
 class ScriptedLoop final : public forms::EventLoop {
 public:
     void runUntil(const std::function<bool()>& done) override;

@@ -17,7 +17,24 @@ namespace kavinor::test {
 class TestProgram {
 public:
     TestProgram(platform::Processes& processes, std::string toolDirectory,
-                platform::IconvCodePages codePages = platform::IconvCodePages("UTF-8", "UTF-8"));
+                platform::IconvCodePages pages = platform::IconvCodePages("UTF-8", "UTF-8"))
+        : codePages(std::move(pages)),
+          platform{processes,
+                   pause,
+                   paths,
+                   codePages,
+                   directories,
+                   drives,
+                   collation,
+                   links,
+                   dialog,
+                   messages,
+                   std::move(toolDirectory),
+                   '/'},
+          program(platform, loop),
+          window(program.fmrMain) {
+        drives.table = {{"/", platform::kDriveFixed}};
+    }
     TestProgram(const TestProgram&) = delete;
     TestProgram& operator=(const TestProgram&) = delete;
 

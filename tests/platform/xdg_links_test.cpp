@@ -16,23 +16,19 @@ namespace fs = std::filesystem;
 
 TEST(XdgLinks, HandsTheLinkOverAsOneArgumentWithoutAShell) {
     const test::TempDir temp;
+    const std::string seen = (temp.path() / "seen").string();
     const fs::path opener = temp.path() / "opener";
-    const fs::path seen = temp.path() / "seen";
-    test::writeFile(opener, "#!/bin/sh\nprintf '%s|%s' \"$#\" \"$1\" >\"" + seen.string() +
-                                ".tmp\" && mv \"" + seen.string() + ".tmp\" \"" + seen.string() +
-                                "\"\n");
+    test::writeFile(opener, "#!/bin/sh\nprintf '%s|%s' \"$#\" \"$1\" >\"" + seen +
+                                ".tmp\" && mv \"" + seen + ".tmp\" \"" + seen + "\"\n");
     fs::permissions(opener, fs::perms::owner_all);
     const std::string link = "mailto:a@b.example?subject=Bug&x=$(touch pwned) ;|`id`";
-    XdgLinks links(opener.string());
-    links.open(link);
+    XdgLinks(opener.string()).open(link);
     for (int i = 0; i < 500 && !fs::exists(seen); ++i) {
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     EXPECT_EQ(test::readFile(seen), "1|" + link);
     EXPECT_FALSE(fs::exists("pwned"));
-
-    XdgLinks missing((temp.path() / "no-such-opener").string());
-    missing.open(link);  // nothing to report, nothing to crash
+    XdgLinks((temp.path() / "no-such-opener").string()).open(link);  // no report, no crash
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -12,45 +11,49 @@
 #include "test_files.h"
 #include "test_program.h"
 
-// The road a user takes, from the notice to the merged file, with every control worked as the
-// user works it and the real interpreter and tools doing the run.
-
 namespace kavinor::test {
 namespace {
 
 namespace fs = std::filesystem;
+using Names = std::vector<std::string>;
 
 const std::filesystem::path kBuiltTools = KAVINOR_TOOL_DIR;
-const std::vector<Poi> kBurgen{{1074980, 4755760, "Schloss Neuschwanstein", "", "", false}};
-const std::vector<Poi> kSeen{{947000, 4765000, "Bodensee", "r-7", "am Ufer", true},
-                             {-12345, -3350000, "Kap der Guten Hoffnung", "", "", false}};
-const std::vector<Poi> kNicht{{100, 200, "Nicht gewählt", "", "", false}};
-const std::string kBurgenText = "10.74980,47.55760,\"Schloss Neuschwanstein\"\r\n";
-const std::string kSeenText =
-    "9.47,47.65,\"Bodensee\",\"r-7\",\"am Ufer\"\r\n-0.12345,-33.5,\"Kap der Guten Hoffnung\"\r\n";
 
-class WholeRoad : public ::testing::Test {
-protected:
-    WholeRoad() {
-        writeFile(source() / "Burgen Ä.ov2", ov2File(kBurgen));
-        writeFile(source() / "seen.OV2", ov2File(kSeen));
-        writeFile(source() / "Nicht.ov2", ov2File(kNicht));
-        writeFile(source() / "Burgen Ä.asc", kBurgenText);
-        writeFile(source() / "seen.asc", kSeenText);
-        test.program.start();
-        test.program.frmSplash.cmdOK.click();
-    }
-    fs::path source() const { return temp.path() / "Meine Karten"; }
+// The road a user takes from the notice to the merged file, with every control worked as the
+// user works it and the real interpreter and tools doing the runs: .ov2 files, the same again
+// after a cancelled opening for .asc files, then .asc files.
+TEST(WholeRoad, FromTheNoticeToTheMergedFileInBothModes) {
+    const TempDir temp;
+    const fs::path source = temp.path() / "Meine Karten";
+    const std::vector<Poi> burgen{{1074980, 4755760, "Schloss Neuschwanstein", "", "", false}};
+    const std::vector<Poi> seen{{947000, 4765000, "Bodensee", "r-7", "am Ufer", true},
+                                {-12345, -3350000, "Kap der Guten Hoffnung", "", "", false}};
+    writeFile(source / "Burgen Ä.ov2", ov2File(burgen));
+    writeFile(source / "seen.OV2", ov2File(seen));
+    writeFile(source / "Nicht.ov2", ov2File({{100, 200, "Nicht gewählt", "", "", false}}));
+    writeFile(source / "Burgen Ä.asc", "10.74980,47.55760,\"Schloss Neuschwanstein\"\r\n");
+    writeFile(source / "seen.asc",
+              "9.47,47.65,\"Bodensee\",\"r-7\",\"am Ufer\"\r\n"
+              "-0.12345,-33.5,\"Kap der Guten Hoffnung\"\r\n");
+    platform::PosixProcesses processes{(kBuiltTools / "kvcmd").string()};
+    TestProgram test{processes, kBuiltTools.string()};
+    mainwindow::FmrMain& w = test.window;
+    // Input while the run's message is up: a handler runs, so it is dropped.
+    test.messages.onShow = [&] {
+        w.cmdStart.click();
+        w.requestClose();
+    };
+    test.program.start();
+    test.program.frmSplash.cmdOK.click();
 
-    // Opens the input frame, walks the directory list down from the drive's root to the source
-    // directory, confirms, and moves every name but "Nicht" into the target list.
-    void chooseSources(const std::function<void()>& open) {
-        mainwindow::FmrMain& w = test.window;
-        open();
+    // Walks the directory list down from the drive's root to the source directory, confirms,
+    // and moves every name but "Nicht" into the target list.
+    const auto chooseSources = [&](auto& opener) {
+        opener.click();
         w.Drive.focus();
         w.Drive.choose(0);
         w.Dir.open(0);
-        for (const fs::path& part : source().relative_path()) {
+        for (const fs::path& part : source.relative_path()) {
             const auto& entries = w.Dir.entries();
             const auto found = std::find_if(entries.begin(), entries.end(), [&](const auto& e) {
                 return e.level > w.Dir.currentIndex() && e.name == part.string();
@@ -65,52 +68,37 @@ protected:
                 w.cmd1hin.click();
             }
         }
-    }
-    void convertTo(const fs::path& output) {
+    };
+    const auto convertTo = [&](const fs::path& output) {
+        SCOPED_TRACE(output);
+        test.messages.shown.clear();
         test.dialog.answer(true, output.string());
-        test.window.cmdKonvert.click();
-    }
-    void expectMerged(const fs::path& output) {
-        const mainwindow::FmrMain& w = test.window;
+        w.cmdKonvert.click();
         ASSERT_EQ(test.messages.shown.size(), 1u);
         EXPECT_EQ(test.messages.shown[0].title, "Konvertierung beendet");
-        EXPECT_EQ(readOv2(readFile(output)).size(), 3u);
-        EXPECT_EQ(sorted(readOv2(readFile(output))), joined({kBurgen, kSeen}));
+        EXPECT_EQ(sorted(readOv2(readFile(output))), joined({burgen, seen}));
         EXPECT_EQ(w.txtov2.text(), output.string());
         EXPECT_TRUE(w.txtov2.visible() && w.lblPfad.visible());
         EXPECT_EQ(w.cmdKonvert.caption(), "LUV Datei erstellen");
-    }
+        EXPECT_FALSE(w.fraInput.visible());
+    };
 
-    TempDir temp;
-    platform::PosixProcesses processes{(kBuiltTools / "kvcmd").string()};
-    TestProgram test{processes, kBuiltTools.string()};
-};
+    chooseSources(w.cmdStart);
+    EXPECT_EQ(w.lstAuswahl2.entries(), (Names{"Burgen Ä.ov2", "seen.OV2"}));
+    convertTo(source / "Alle Orte.ov2");
+    EXPECT_EQ(w.lstAuswahl1.entries(),
+              (Names{"Alle Orte.ov2", "Burgen Ä.ov2", "Nicht.ov2", "seen.OV2"}));
+    EXPECT_EQ(w.lblDatei1.caption(), "Anzahl der Input-Dateien : 4");
 
-TEST_F(WholeRoad, Ov2FilesFromTheNoticeToTheMergedFile) {
-    chooseSources([this] { test.window.cmdStart.click(); });
-    EXPECT_EQ(test.window.lstAuswahl2.entries(),
-              (std::vector<std::string>{"Burgen Ä.ov2", "seen.OV2"}));
-    convertTo(source() / "Alle Orte.ov2");
-    expectMerged(source() / "Alle Orte.ov2");
-    EXPECT_EQ(test.window.lstAuswahl1.entries(),
-              (std::vector<std::string>{"Alle Orte.ov2", "Burgen Ä.ov2", "Nicht.ov2", "seen.OV2"}));
-    EXPECT_EQ(test.window.lblDatei1.caption(), "Anzahl der Input-Dateien : 4");
-}
-
-TEST_F(WholeRoad, AscFilesFromTheNoticeToTheMergedFile) {
-    chooseSources([this] { test.window.mnuConvertASC.click(); });
+    w.cmdStart1.click();
+    w.cmdalleweg.click();  // under the shown frame: dropped
+    w.cmdAbbrechen.click();
     convertTo(temp.path() / "alle.ov2");
-    expectMerged(temp.path() / "alle.ov2");
-    EXPECT_EQ(test.window.lstAuswahl1.entries(),
-              (std::vector<std::string>{"Burgen Ä.asc", "seen.asc"}));
-}
 
-TEST_F(WholeRoad, ARunAfterACancelledOpeningConvertsTheListedFilesAsWhatTheyAre) {
-    chooseSources([this] { test.window.cmdStart.click(); });
-    test.window.cmdStart1.click();
-    test.window.cmdAbbrechen.click();
+    chooseSources(w.mnuConvertASC);
     convertTo(temp.path() / "alle.ov2");
-    expectMerged(temp.path() / "alle.ov2");
+    EXPECT_EQ(w.lstAuswahl1.entries(), (Names{"Burgen Ä.asc", "seen.asc"}));
+    EXPECT_TRUE(w.loaded());
 }
 
 }  // namespace

@@ -12,8 +12,7 @@
 
 namespace kavinor::test {
 
-void BriefPause::wait(std::int32_t milliseconds) {
-    waits.push_back(milliseconds);
+void BriefPause::wait(std::int32_t) {
     qt::runEventsFor(1);
 }
 
@@ -51,7 +50,7 @@ void QtProgram::click(const forms::Window& owner, std::string_view name) const {
 }
 
 bool QtProgram::openDirectory(const std::string& path) const {
-    auto* dir = widget<QListWidget>(window, "Dir");
+    auto* dir = widget<QListWidget>("Dir");
     const auto rowOf = [dir](const QString& name) {
         for (int row = 0; row < dir->count(); ++row) {
             if (dir->item(row)->text().trimmed() == name) return row;
@@ -59,7 +58,7 @@ bool QtProgram::openDirectory(const std::string& path) const {
         return -1;
     };
     // A double-click is a click and a second press that the system reports as one.
-    const QPoint root = dir->visualItemRect(dir->item(rowOf(QStringLiteral("/")))).center();
+    const QPoint root = dir->visualItemRect(dir->item(0)).center();
     QTest::mouseClick(dir->viewport(), Qt::LeftButton, {}, root);
     QTest::mouseDClick(dir->viewport(), Qt::LeftButton, {}, root);
     for (const auto& part : std::filesystem::path(path).relative_path()) {
@@ -75,11 +74,9 @@ DialogAnswers::DialogAnswers(QString fileName) : saveAs(std::move(fileName)) {
 }
 
 void DialogAnswers::answer() {
-    // Keys and clicks, as a user gives them, so they pass the front end's input filter.
     QWidget* modal = QApplication::activeModalWidget();
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-        messages.push_back({box->windowTitle(), box->text(), box->icon(),
-                            static_cast<int>(box->buttons().size())});
+        messages.push_back({box->windowTitle(), box->text(), box->icon(), box->buttons().size()});
         QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
     } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
         ++saveDialogs;
@@ -87,13 +84,9 @@ void DialogAnswers::answer() {
         preselected = dialog->selectedFiles();
         asksToOverwrite = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
         auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        if (saveAs.isEmpty()) {
-            QTest::keyClick(name, Qt::Key_Escape);
-        } else {
-            // Typed names open the completion list, which would take the Return.
-            name->setText(saveAs);
-            QTest::keyClick(name, Qt::Key_Return);
-        }
+        // Typed names open the completion list, which would take the Return.
+        name->setText(saveAs);
+        QTest::keyClick(name, saveAs.isEmpty() ? Qt::Key_Escape : Qt::Key_Return);
     }
 }
 

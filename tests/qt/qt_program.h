@@ -1,10 +1,8 @@
 #pragma once
 
 #include <QMessageBox>
-#include <QString>
 #include <QStringList>
 #include <QTimer>
-#include <QWidget>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,25 +25,23 @@ namespace kavinor::test {
 class BriefPause final : public platform::Pause {
 public:
     void wait(std::int32_t milliseconds) override;
-    std::vector<std::int32_t> waits;
 };
 
-// The whole program shown through the Qt front end, on the real file system with `processes`,
-// a tool directory of the test's and one fixed drive, the root. Its dialogs are Qt's.
+// The whole program shown through the Qt front end with Qt's dialogs, on the real file system
+// with `processes`, a tool directory of the test's and one fixed drive, the root.
 class QtProgram {
 public:
     QtProgram(platform::Processes& processes, std::string toolDirectory);
 
     qt::WindowView& view(const forms::Window& window) const { return frontEnd.view(window); }
-    // The widget of `name` in `window`, of the type the test expects.
-    template <typename Widget>
-    Widget* widget(const forms::Window& window, std::string_view name) const {
-        return qobject_cast<Widget*>(view(window).widgetOf(name));
+    template <typename Widget = QWidget>
+    Widget* widget(std::string_view name, const forms::Window* owner = nullptr) const {
+        return qobject_cast<Widget*>(view(owner ? *owner : window).widgetOf(name));
     }
-    // Starts the program and confirms the notice with its "OK", as a user does. False when the
-    // main window does not become the active window.
+    // Starts the program and clicks the notice's "OK". False when the main window does not
+    // become the active window.
     [[nodiscard]] bool startToMainWindow();
-    // Clicks the widget of `name` in `window` with the mouse.
+    // A mouse click on the widget of `name` in `window`.
     void click(const forms::Window& window, std::string_view name) const;
     // Moves the directory list to `path` as a user does: a double-click on the drive's root,
     // then Enter on each directory on the way down. False when it does not arrive there.
@@ -68,17 +64,17 @@ public:
     mainwindow::FmrMain& window;
 };
 
-// Answers the modal dialogs that the program shows, as a user would: a save dialog with
-// `saveAs`, or a cancel while it is empty; a message box with OK. Records what each showed.
+// Answers the program's modal dialogs with keys and clicks, as a user would: a save dialog
+// with `saveAs`, a message box with OK. Records what each showed.
 class DialogAnswers {
 public:
-    explicit DialogAnswers(QString fileName = {});
+    explicit DialogAnswers(QString fileName);
 
     struct Message {
         QString title;
         QString text;
         QMessageBox::Icon icon;
-        int buttons;
+        qsizetype buttons;
     };
     std::vector<Message> messages;
     int saveDialogs = 0;

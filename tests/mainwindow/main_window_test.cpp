@@ -1,0 +1,324 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+#include <map>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "configuration.h"
+#include "platform_doubles.h"
+#include "temp_dir.h"
+#include "test_files.h"
+#include "test_program.h"
+
+// The three windows' behaviour without any window toolkit: start and end, the reset, the help
+// menu, the source selection and the four transfers between the lists.
+
+namespace kavinor::test {
+namespace {
+
+namespace fs = std::filesystem;
+using Names = std::vector<std::string>;
+using mainwindow::FmrMain;
+
+// '1' for each enabled control, '0' for each disabled one.
+std::string enabled(std::initializer_list<const forms::Control*> controls) {
+    std::string states;
+    for (const forms::Control* c : controls) states += c->enabled() ? '1' : '0';
+    return states;
+}
+
+// The six controls that follow the target list.
+std::string transferStates(const FmrMain& w) {
+    return enabled(
+        {&w.cmdalleweg, &w.cmd1weg, &w.cmd1hin, &w.cmdallehin, &w.cmdKonvert, &w.lstAuswahl2});
+}
+
+void expectStartState(const FmrMain& w) {
+    EXPECT_EQ(transferStates(w) + enabled({&w.cmdStart, &w.cmdStart1}), "00000011");
+    EXPECT_FALSE(w.fraInput.visible() || w.txtov2.visible() || w.lblPfad.visible());
+    EXPECT_EQ(w.txtov2.text(), "");
+    EXPECT_EQ(w.lstAuswahl1.count() + w.lstAuswahl2.count(), 0);
+}
+
+// Plays the user's steps: "sN" and "tN" choose entry N of the source and target list, ">",
+// ">>", "<" and "<<" click those buttons, "x" empties the source list, "k" disables cmdKonvert.
+void play(FmrMain& w, const std::string& steps) {
+    const std::map<std::string, forms::Button*> buttons{
+        {">", &w.cmd1hin}, {">>", &w.cmdallehin}, {"<", &w.cmd1weg}, {"<<", &w.cmdalleweg}};
+    std::istringstream words(steps);
+    for (std::string step; words >> step;) {
+        if (step[0] == 's' || step[0] == 't') {
+            const auto index = static_cast<std::int16_t>(std::stoi(step.substr(1)));
+            (step[0] == 's' ? w.lstAuswahl1 : w.lstAuswahl2).choose(index);
+        } else if (step == "x") {
+            w.lstAuswahl1.clear();
+        } else if (step == "k") {
+            w.cmdKonvert.setEnabled(false);
+        } else {
+            buttons.at(step)->click();
+        }
+    }
+}
+
+TEST(Start, ShowsTheNoticeAloneUntilItsOkThenTheStartState) {
+    FakeProcesses processes;
+    TestProgram test(processes, "/opt/kavinor");
+    test.program.start();
+    const startup::FrmSplash& splash = test.program.frmSplash;
+    EXPECT_TRUE(splash.visible());
+    EXPECT_FALSE(test.window.loaded() || test.program.frmAbout.loaded());
+    EXPECT_EQ(splash.lblVersion.caption(), "Version V0.75");
+    EXPECT_EQ(splash.lblInfo.caption() + "\r\n",
+              crlf({"ACHTUNG :", "Damit dieses Programm einwandfrei funktioniert müssen die ",
+                    "Programme 'makeov2.exe' und 'dumpov2.exe'in das Programmverzeichnis",
+                    " kopiert werden! Diese Dateien können unter der Adresse ",
+                    std::string(mainwindow::kToolsAddress),
+                    "heruntergeladen werden! Die zwei Dateien müssen entpackt(!)",
+                    " im Programmverzeichnis vorliegen !", "",
+                    " ( Link ist auch im Hilfemenu hinterlegt! )"}));
+
+    test.program.frmSplash.cmdOK.click();
+    EXPECT_FALSE(splash.loaded() || test.program.frmAbout.loaded());
+    EXPECT_TRUE(test.window.visible());
+    expectStartState(test.window);
+    EXPECT_EQ(test.window.caption(), "Kavinor V0.75 - Kavinor-Team");
+    EXPECT_EQ(test.window.lblLogo.caption(), "Kavinor V0.75");
+    EXPECT_EQ(test.window.lblDatei1.caption(), "Anzahl der Import-Dateien : 0");
+    EXPECT_EQ(test.window.lblDatei2.caption(), "Anzahl der Export-Dateien : 0");
+    EXPECT_FALSE(test.window.mnuError.checked());
+    EXPECT_FALSE(test.window.mnuHilfe.enabled());
+    // Neither a disabled button nor one in a hidden frame takes a click.
+    test.window.cmdKonvert.click();
+    test.window.cmdOK.click();
+    EXPECT_EQ(test.dialog.shown(), 0);
+    EXPECT_EQ(test.window.strSourceDir, "");
+}
+
+// The program past its notice, with a tool directory and a source directory of its own.
+class MainWindow : public ::testing::Test {
+protected:
+    MainWindow() {
+        for (const char* name : {"dumpov2", "makeov2", "Werkzeug.ov2"}) {
+            writeFile(tools() / name, "x");
+        }
+        for (const char* name : {"zoo.ov2", "Äpfel.ov2", "Birne.OV2", "note.asc", "Alt.asc"}) {
+            writeFile(source() / name, "x");
+        }
+        test.program.start();
+        test.program.frmSplash.cmdOK.click();
+    }
+    fs::path tools() const { return temp.path() / "Werkzeuge"; }
+    fs::path source() const { return temp.path() / "Quelle"; }
+    // Opens the input frame by `opener`, moves to `dir` and confirms.
+    void confirm(forms::Button& opener, const fs::path& dir) {
+        opener.click();
+        window.Dir.setPath(dir.string());
+        window.cmdOK.click();
+    }
+
+    TempDir temp;
+    FakeProcesses processes;
+    TestProgram test{processes, tools().string()};
+    FmrMain& window = test.window;
+};
+
+TEST_F(MainWindow, ResetKeepsModeDirectorySwitchAndCountersAndReloadStartsAnew) {
+    confirm(window.cmdStart, source());
+    play(window, ">>");
+    window.mnuError.click();
+    window.txtov2.setText("/x/alle.ov2");
+    window.txtov2.setVisible(true);
+    window.mnuNeu.click();
+    expectStartState(window);
+    EXPECT_TRUE(window.bolOv2Mode);
+    EXPECT_EQ(window.strSourceDir, source().string());
+    EXPECT_EQ(window.strPattern, source().string() + "\\*.ov2");
+    EXPECT_TRUE(window.mnuError.checked());
+    EXPECT_EQ(window.lblDatei1.caption(), "Anzahl der Input-Dateien : 3");
+    EXPECT_EQ(window.lblDatei2.caption(), "Anzahl der Output-Dateien : 3");
+    window.unload();
+    window.show();
+    EXPECT_FALSE(window.mnuError.checked());
+    EXPECT_EQ(window.lblDatei2.caption(), "Anzahl der Export-Dateien : 0");
+}
+
+TEST_F(MainWindow, HelpMenuLinksTheModalAboutWindowAndTheWaysOut) {
+    const std::string mail(mainwindow::kSupportMail);
+    window.mnuLink.click();
+    window.mnuFeature.click();
+    window.mnuBug.click();
+    EXPECT_EQ(test.links.opened, (Names{std::string(mainwindow::kToolsAddress),
+                                        "mailto:" + mail + "?subject=Feature_request",
+                                        "mailto:" + mail + "?subject=Bug"}));
+    EXPECT_TRUE(mail.ends_with(".example"));
+    EXPECT_TRUE(test.links.opened[0].ends_with(".example/support/ce/support/ov2/ov2tools.zip"));
+
+    startup::FrmAbout& about = test.program.frmAbout;
+    test.loop.actions = {[&] {
+                             EXPECT_TRUE(about.modal());
+                             window.cmdStart.click();
+                             about.cmdOK.click();
+                         },
+                         [&] { about.requestClose(); }};
+    window.mnuAbout.click();
+    EXPECT_FALSE(about.loaded() || window.fraInput.visible());
+    window.mnuAbout.click();
+    EXPECT_TRUE(test.loop.actions.empty());
+
+    int finished = 0;
+    test.program.finished.connect([&] { ++finished; });
+    window.requestClose();
+    EXPECT_FALSE(test.program.running());
+    EXPECT_EQ(finished, 1);
+    // Any window still loaded keeps it running, the About window too.
+    TestProgram other(processes, tools().string());
+    other.program.start();
+    other.program.frmAbout.load();
+    other.program.frmSplash.unload();
+    EXPECT_TRUE(other.program.running());
+    other.window.show();
+    other.window.mnuEnde.click();
+    EXPECT_FALSE(other.program.running());
+}
+
+TEST_F(MainWindow, EachOpenerShowsTheFrameAtTheToolDirectoryInItsMode) {
+    const std::pair<std::function<void()>, bool> openers[] = {
+        {[&] { window.cmdStart.click(); }, true},
+        {[&] { window.mnuConvertOV2.click(); }, true},
+        {[&] { window.cmdStart1.click(); }, false},
+        {[&] { window.mnuConvertASC.click(); }, false}};
+    const auto outside = [&] {
+        return enabled({&window.cmdStart, &window.cmdStart1, &window.mnuConvertOV2,
+                        &window.mnuConvertASC, &window.mnuAbout, &window.mnuEnde, &window.mnuNeu});
+    };
+    for (const auto& [open, ov2] : openers) {
+        window.Dir.setPath(source().string());
+        window.bolOv2Mode = !ov2;
+        open();
+        EXPECT_TRUE(window.fraInput.visible());
+        EXPECT_EQ(window.fraInput.caption(), ov2 ? "Verzeichnis der .ov2 Datein auswählen !"
+                                                 : "Verzeichnis der .asc Datein auswählen !");
+        EXPECT_EQ(window.bolOv2Mode, ov2);
+        EXPECT_EQ(window.Dir.path(), tools().string());
+        EXPECT_EQ(window.File.path(), tools().string());
+        EXPECT_EQ(window.File.pattern(), "*.ov2");
+        EXPECT_EQ(outside(), "0000000");
+        window.cmdAbbrechen.click();
+        EXPECT_FALSE(window.fraInput.visible());
+        EXPECT_EQ(outside(), "1111111");
+    }
+}
+
+TEST_F(MainWindow, ConfirmationListsTheModesFilesInSortedOrder) {
+    confirm(window.cmdStart1, source());
+    EXPECT_EQ(window.lstAuswahl1.entries(), (Names{"Alt.asc", "note.asc"}));
+    EXPECT_EQ(window.File.pattern(), "*.ov2");
+    play(window, ">>");
+    window.cmdKonvert.setEnabled(true);
+    confirm(window.cmdStart, source());
+    EXPECT_EQ(window.lstAuswahl1.entries(), (Names{"Äpfel.ov2", "Birne.OV2", "zoo.ov2"}));
+    EXPECT_EQ(window.lstAuswahl2.count(), 0);
+    EXPECT_EQ(window.lblDatei1.caption(), "Anzahl der Input-Dateien : 3");
+    EXPECT_EQ(transferStates(window), "111101");
+    EXPECT_EQ(window.strSourceDir, source().string());
+    EXPECT_EQ(window.strPattern, source().string() + "\\*.ov2");
+
+    // No files: both lists empty, the controls as they were.
+    play(window, ">>");
+    fs::create_directory(temp.path() / "leer");
+    confirm(window.cmdStart, temp.path() / "leer");
+    EXPECT_EQ(window.lstAuswahl1.count() + window.lstAuswahl2.count(), 0);
+    EXPECT_EQ(window.lblDatei1.caption(), "Anzahl der Input-Dateien : 0");
+    EXPECT_EQ(transferStates(window), "111111");
+}
+
+TEST_F(MainWindow, DriveChangeMovesBothListsAndFiltersAgain) {
+    const fs::path stick = temp.path() / "Stick Ä\xC3\xB6";
+    fs::create_directories(stick / "Karten");
+    test.drives.table = {{"/", platform::kDriveFixed},
+                         {stick.string(), platform::kDriveFixed},
+                         {(temp.path() / "weg").string(), platform::kDriveFixed},
+                         {(temp.path() / "cd").string(), platform::kDriveCdRom}};
+    window.unload();
+    window.show();  // a new window reads the drives
+    window.cmdStart.click();
+    ASSERT_EQ(window.Drive.count(), 3);
+    window.Drive.choose(7);  // no entry: no change
+    EXPECT_EQ(window.Dir.path(), tools().string());
+    window.Drive.choose(1);
+    EXPECT_EQ(window.Dir.path(), stick.string());
+    EXPECT_EQ(window.Dir.entries().back().name, "Karten");
+    EXPECT_EQ(window.File.path(), stick.string());
+    test.drives.table[2].type = platform::kDriveNoRootDir;  // gone since the list was made
+    window.Drive.choose(2);
+    EXPECT_EQ(window.Dir.path(), stick.string());
+    EXPECT_EQ(window.Drive.entries(), (Names{"/", stick.string()}));
+    window.Dir.open(1);
+    window.cmdOK.click();
+    EXPECT_EQ(window.strSourceDir, (stick / "Karten").string());
+}
+
+TEST_F(MainWindow, EachTransferSetsTheCounterAndTheControlsByItsRow) {
+    const Names all{"Äpfel.ov2", "Birne.OV2", "zoo.ov2"};
+    struct Row {
+        const char* steps;
+        Names target;
+        const char* states;  // cmdalleweg cmd1weg cmd1hin cmdallehin cmdKonvert lstAuswahl2
+    };
+    for (const Row& row : {
+             Row{"s2 >", {"zoo.ov2"}, "111111"},
+             Row{">", {}, "111101"},
+             Row{">>", all, "111111"},
+             Row{"s0 > t0 <", {}, "001100"},
+             Row{">> k t1 <", {"Äpfel.ov2", "zoo.ov2"}, "111101"},
+             Row{">> <", all, "111111"},
+             Row{">> <<", {}, "001100"},
+             Row{">> s2 > s0 > s1 > s2 >", all, "111111"},
+             Row{">> x >>", {}, "111111"},
+             Row{">> x >> <", {}, "001100"},
+         }) {
+        SCOPED_TRACE(row.steps);
+        window.mnuNeu.click();
+        confirm(window.cmdStart, source());
+        play(window, row.steps);
+        EXPECT_EQ(window.lstAuswahl2.entries(), row.target);
+        EXPECT_EQ(window.lblDatei2.caption(),
+                  "Anzahl der Output-Dateien : " + std::to_string(row.target.size()));
+        EXPECT_EQ(transferStates(window), row.states);
+        EXPECT_EQ(window.lstAuswahl1.count(), std::strchr(row.steps, 'x') ? 0 : 3);
+    }
+}
+
+TEST_F(MainWindow, SourceFillKeepsTheFirstNamesOfAnOverfullDirectoryAndOnlySafeOnes) {
+    for (const char* name : {"a\"b.ov2", "c:d.ov2", "tab\t.ov2", "x\\y.ov2", "bad\xFF.ov2"}) {
+        writeFile(source() / name, "x");
+    }
+    confirm(window.cmdStart, source());
+    EXPECT_EQ(window.lstAuswahl1.entries(), (Names{"Äpfel.ov2", "Birne.OV2", "zoo.ov2"}));
+
+    const auto name = [](int i) {
+        const std::string digits = std::to_string(i);
+        return std::string("K").append(5 - digits.size(), '0').append(digits).append(".ov2");
+    };
+    for (int i = 0; i < 40000; ++i) test.directories.extraFiles.push_back(name(i));
+    std::mt19937 random(7);
+    for (int round = 0; round < 2; ++round) {
+        std::shuffle(test.directories.extraFiles.begin(), test.directories.extraFiles.end(),
+                     random);
+        confirm(window.cmdStart, source());
+        ASSERT_EQ(window.lstAuswahl1.count(), 32767);
+        EXPECT_EQ(window.lstAuswahl1.entries().front(), "Äpfel.ov2");
+        EXPECT_EQ(window.lstAuswahl1.entries().back(), name(32764));
+    }
+    play(window, ">> s32766 >");
+    EXPECT_EQ(window.lstAuswahl2.count(), 32767);
+    EXPECT_EQ(window.lstAuswahl2.entries().back(), name(32764));
+}
+
+}  // namespace
+}  // namespace kavinor::test

@@ -1,0 +1,298 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <filesystem>
+#include <set>
+
+#include "desktop_program.h"
+#include "poi_files.h"
+#include "posix_processes.h"
+#include "qt_program.h"
+#include "temp_dir.h"
+#include "test_files.h"
+
+// The three windows through the real Qt widgets at 96 dpi, clicked through a newcomer's first
+// merge with the real interpreter and tools.
+
+namespace kavinor::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Place {
+    const char* name;
+    QRect pixels;  // from the top left of the client area or of the frame around it
+};
+
+void expectPlaces(const qt::WindowView& view, QSize client, std::initializer_list<Place> places) {
+    EXPECT_EQ(view.client()->size(), client) << view.objectName().toStdString();
+    for (const Place& place : places) {
+        EXPECT_EQ(view.widgetOf(place.name)->geometry(), place.pixels) << place.name;
+    }
+}
+
+QColor topLeft(const QIcon& icon, int side) {
+    const QImage image = icon.pixmap(side, side).toImage();
+    EXPECT_EQ(image.size(), QSize(side, side));
+    return image.pixelColor(0, 0);
+}
+
+void clickRow(QListWidget* list, const QString& entry) {
+    const QListWidgetItem* item = list->findItems(entry, Qt::MatchExactly).value(0);
+    ASSERT_NE(item, nullptr) << entry.toStdString();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+}
+
+TEST(FirstMerge, WindowByWindowFromTheNoticeToTheMergedFile) {
+    ASSERT_EQ(QApplication::primaryScreen()->logicalDotsPerInch(), 96);
+    const TempDir temp;
+    const fs::path tools = temp.path() / "Werkzeuge";
+    const fs::path source = temp.path() / "Meine Karten";
+    const fs::path output = temp.path() / "Ausgabe" / "alle.ov2";
+    fs::create_directories(output.parent_path());
+    fs::create_directories(tools);
+    for (const char* name : {"kvcmd", "dumpov2", "makeov2", "icon.bmp"}) {
+        fs::copy_file(fs::path(KAVINOR_TOOL_DIR) / name, tools / name);
+    }
+    const std::vector<Poi> burgen{{712345, 4812345, "Burg", "", "", false}};
+    const std::vector<Poi> seen{{812345, 4712345, "See", "id", "x", true},
+                                {812346, 4712346, "Weiher", "", "", false}};
+    writeFile(source / "burgen.ov2", ov2File(burgen));
+    writeFile(source / "seen.ov2", ov2File(seen));
+    writeFile(source / "gipfel.ov2", ov2File({{1, 2, "Gipfel", "", "", false}}));
+    platform::PosixProcesses system{(tools / "kvcmd").string()};
+    FakeProcesses processes{&system};
+    QtProgram app{processes, tools.string()};
+    const startup::FrmSplash& notice = app.program.frmSplash;
+    const startup::FrmAbout& about = app.program.frmAbout;
+    const auto label = [&](const forms::Window& window, std::string_view name) {
+        return app.widget<QLabel>(name, &window);
+    };
+
+    // The notice: a plain dialog frame out of the task bar.
+    app.program.start();
+    EXPECT_TRUE(app.view(notice).isVisible());
+    EXPECT_FALSE(app.view(app.window).isVisible());
+    const Qt::WindowFlags noticeFlags = app.view(notice).windowFlags();
+    EXPECT_EQ(noticeFlags & Qt::WindowType_Mask, Qt::Tool);
+    EXPECT_FALSE(noticeFlags & (Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                                Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint));
+    expectPlaces(app.view(notice), {482, 329},
+                 {{"Frame1", {16, 8, 455, 309}},
+                  {"cmdOK", {192, 272, 81, 25}},
+                  {"lblCopyright", {160, 88, 177, 17}}});
+    EXPECT_TRUE(app.widget<QGroupBox>("Frame1", &notice)->title().isEmpty());
+    // Labels that size themselves to their text keep the edge or centre their alignment names.
+    EXPECT_EQ(label(notice, "lblInfo")->text().count('\n'), 8);
+    EXPECT_EQ(label(notice, "lblInfo")->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    EXPECT_LE(std::abs(label(notice, "lblInfo")->geometry().center().x() + 0.5 - 227.5), 1.0);
+    EXPECT_TRUE(label(notice, "lblInfo")->font().bold());
+    EXPECT_EQ(label(notice, "lblVersion")->text(), "Version V0.75");
+    EXPECT_EQ(label(notice, "lblVersion")->geometry().right() + 1, 277);
+    EXPECT_EQ(label(notice, "lblVersion")->font().family(), "Arial");
+    EXPECT_EQ(label(notice, "lblProductName")->geometry().topLeft(), QPoint(112, 16));
+    EXPECT_EQ(label(notice, "lblProductName")->font().pointSizeF(), 32.25);
+
+    // The main window, with its icon, fonts and menu.
+    app.click(notice, "cmdOK");
+    qt::WindowView& main = app.view(app.window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+    expectPlaces(main, {658, 437},
+                 {{"fraInput", {152, 72, 409, 289}},   {"cmdAbbrechen", {280, 248, 113, 33}},
+                  {"cmdOK", {16, 248, 113, 33}},       {"Dir", {16, 56, 377, 171}},
+                  {"Drive", {16, 24, 377, 21}},        {"fraAuswahl", {8, 40, 209, 57}},
+                  {"cmdStart1", {112, 16, 81, 33}},    {"cmdStart", {16, 16, 81, 33}},
+                  {"txtov2", {8, 376, 641, 19}},       {"File", {640, 416, 17, 19}},
+                  {"cmdKonvert", {8, 288, 641, 33}},   {"cmdalleweg", {312, 208, 33, 25}},
+                  {"cmdallehin", {312, 168, 33, 25}},  {"cmd1weg", {312, 248, 33, 25}},
+                  {"cmd1hin", {312, 128, 33, 25}},     {"lstAuswahl2", {352, 128, 297, 147}},
+                  {"lstAuswahl1", {8, 128, 297, 147}}, {"lblLogo", {328, 0, 329, 41}},
+                  {"lblPfad", {8, 352, 305, 25}},      {"lblDatei2", {352, 112, 297, 17}},
+                  {"lblDatei1", {8, 112, 297, 17}}});
+    EXPECT_EQ(main.size(), QSize(658, 437 + main.menuBar()->height()));
+    // Both images of the program icon, drawn from the icon sources with their frame colour.
+    EXPECT_EQ(topLeft(main.windowIcon(), 16), QColor(0x6E, 0x6A, 0x60));
+    EXPECT_EQ(topLeft(main.windowIcon(), 32), QColor(0x6E, 0x6A, 0x60));
+    EXPECT_EQ(app.widget<QPushButton>("cmdStart")->text(), "Convert \".ov2\"");
+    EXPECT_EQ(app.widget<QGroupBox>("fraAuswahl")->title(), "Konvertierungs - Auswahl");
+    QLabel* logo = label(app.window, "lblLogo");
+    EXPECT_EQ(logo->text(), "Kavinor V0.75");
+    EXPECT_EQ(logo->alignment(), Qt::AlignLeft | Qt::AlignTop);
+    EXPECT_EQ(logo->font().family(), "MS Sans Serif");
+    EXPECT_EQ(logo->font().pointSizeF(), 24);
+    EXPECT_TRUE(logo->font().bold());
+    const QFont dialog = app.widget("cmdStart")->font();
+    EXPECT_EQ(dialog.pointSizeF(), 8.25);
+    EXPECT_FALSE(dialog.bold());
+    EXPECT_EQ(QFontInfo(dialog).family(), "Liberation Sans");
+    // Earlier in the layout is drawn above: the input frame over both lists.
+    const QObjectList& stacked = main.client()->children();
+    EXPECT_GT(stacked.indexOf(app.widget("fraInput")), stacked.indexOf(app.widget("lstAuswahl1")));
+    EXPECT_GT(stacked.indexOf(app.widget("fraInput")), stacked.indexOf(app.widget("cmdKonvert")));
+    QStringList menu;
+    std::map<QString, QAction*> items;
+    for (QAction* top : main.menuBar()->actions()) {
+        menu << top->text();
+        for (QAction* item : top->menu()->actions()) {
+            menu << (item->isSeparator() ? QStringLiteral("  -") : "  " + item->text());
+            items[item->text()] = item;
+        }
+    }
+    EXPECT_EQ(
+        menu,
+        QStringList({"Datei", "  Neu", "  -", "  Convert \".ov2\"", "  Convert \".asc\"", "  -",
+                     "  Beenden", "?", "  Link zu der benötigten Software", "  Feature request",
+                     "  Bug melden", "  -", "  Error-Log erstellen", "  -", "  Hilfe", "  About"}));
+    EXPECT_FALSE(items["Hilfe"]->isEnabled());
+    QAction* error = items["Error-Log erstellen"];
+    EXPECT_FALSE(error->isChecked());
+    error->trigger();
+    EXPECT_TRUE(app.window.mnuError.checked() && error->isChecked());
+    error->trigger();
+    EXPECT_FALSE(error->isChecked());
+
+    // The About window: modal, a close button only, no icon; the main window takes nothing.
+    bool aboutShown = false;
+    QTimer::singleShot(0, [&] {
+        aboutShown = true;
+        const qt::WindowView& view = app.view(about);
+        EXPECT_TRUE(view.isVisible());
+        EXPECT_EQ(view.windowModality(), Qt::ApplicationModal);
+        EXPECT_EQ(view.windowFlags() & (Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                                        Qt::WindowMinMaxButtonsHint),
+                  Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+        EXPECT_EQ(qAlpha(topLeft(view.windowIcon(), 16).rgba()), 0);
+        expectPlaces(view, {359, 213},
+                     {{"cmdOK", {136, 168, 89, 33}},
+                      {"lblCopyright", {120, 112, 177, 17}},
+                      {"lblLogo", {96, 24, 209, 41}}});
+        EXPECT_EQ(label(about, "lblVersion")->text(), "Version V0.75");
+        EXPECT_EQ(label(about, "lblVersion")->geometry().right() + 1, 221);
+        app.click(app.window, "cmdStart");
+        EXPECT_FALSE(app.window.fraInput.visible());
+        app.click(about, "cmdOK");
+    });
+    items["About"]->trigger();
+    EXPECT_TRUE(aboutShown);
+    EXPECT_FALSE(app.view(about).isVisible());
+    // As on a desktop, the main window is the active one again, which owns the dialogs.
+    main.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+
+    // The source directory through the drive and directory lists, then the lists by mouse.
+    app.click(app.window, "cmdStart");
+    EXPECT_EQ(app.widget<QComboBox>("Drive")->currentText(), "/");
+    ASSERT_TRUE(app.openDirectory(source.string()));
+    app.click(app.window, "cmdOK");
+    auto* sources = app.widget<QListWidget>("lstAuswahl1");
+    auto* targets = app.widget<QListWidget>("lstAuswahl2");
+    ASSERT_EQ(sources->count(), 3);
+    clickRow(sources, "seen.ov2");
+    app.click(app.window, "cmd1hin");
+    app.click(app.window, "cmdallehin");
+    clickRow(targets, "gipfel.ov2");
+    app.click(app.window, "cmd1weg");
+    ASSERT_EQ(targets->count(), 2);
+    EXPECT_EQ(targets->item(1)->text(), "seen.ov2");
+
+    // Nothing under the shown input frame takes a click or the focus.
+    const int chosen = sources->currentRow();
+    app.click(app.window, "cmdStart");
+    ASSERT_TRUE(app.widget("fraInput")->isVisible());
+    QWidget* client = main.client();
+    QTest::mouseClick(client->childAt(553, 135), Qt::LeftButton, {},
+                      client->childAt(553, 135)->mapFrom(client, QPoint(553, 135)));
+    clickRow(sources, "burgen.ov2");
+    EXPECT_EQ(targets->currentRow(), -1);
+    EXPECT_EQ(sources->currentRow(), chosen);
+    EXPECT_EQ(app.window.lstAuswahl1.selectedIndex(), chosen);
+    EXPECT_FALSE(app.window.lstAuswahl2.selectedIndex());
+    app.widget("Drive")->setFocus();
+    std::set<QString> focused;
+    for (int i = 0; i < 12; ++i) {
+        focused.insert(QApplication::focusWidget()->objectName());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    EXPECT_EQ(focused, (std::set<QString>{"Drive", "Dir", "cmdOK", "cmdAbbrechen"}));
+    app.click(app.window, "cmdAbbrechen");
+
+    // The run, with impatient clicks while each script runs: another run, the input frame, a
+    // source entry, a menu. The step caption shows meanwhile.
+    QStringList captions;
+    processes.onStart = [&](const FakeProcesses::Start&) {
+        QTimer::singleShot(0, [&] {
+            captions << app.widget<QPushButton>("cmdKonvert")->text();
+            app.click(app.window, "cmdKonvert");
+            app.click(app.window, "cmdStart");
+            clickRow(sources, "burgen.ov2");
+            QMenuBar* bar = main.menuBar();
+            QTest::mouseClick(bar, Qt::LeftButton, {},
+                              bar->actionGeometry(bar->actions()[0]).center());
+            EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+        });
+    };
+    DialogAnswers answers(QString::fromStdString(output.string()));
+    app.click(app.window, "cmdKonvert");
+    EXPECT_EQ(answers.saveDialogs, 1);
+    EXPECT_EQ(answers.nameFilters, QStringList{"LUV-Dateien (*.ov2)"});
+    ASSERT_FALSE(answers.asksToOverwrite);
+    EXPECT_EQ(captions.size(), static_cast<qsizetype>(processes.starts.size()));
+    EXPECT_FALSE(captions.isEmpty() || captions.contains("Komplette LUV Datei erstellen"));
+    EXPECT_FALSE(app.widget("fraInput")->isVisible());
+    ASSERT_EQ(answers.messages.size(), 1u);
+    EXPECT_EQ(answers.messages[0].text, "Komplette .ov2 Datei wurde erfolgreich erstellt !");
+    EXPECT_EQ(answers.messages[0].icon, QMessageBox::Information);
+    EXPECT_EQ(answers.messages[0].buttons, 1);
+    const std::string merged = readFile(output);
+    EXPECT_EQ(sorted(readOv2(merged)), joined({burgen, seen}));
+    EXPECT_EQ(app.widget<QLineEdit>("txtov2")->text().toStdString(), output.string());
+    EXPECT_TRUE(app.widget("txtov2")->isVisible());
+
+    // Again without makeov2: the dialog offers the name chosen before, a cancel ends the click,
+    // and the failed run leaves the first output.
+    processes.onStart = nullptr;
+    fs::remove(tools / "makeov2");
+    answers.saveAs.clear();
+    answers.messages.clear();
+    app.click(app.window, "cmdKonvert");
+    ASSERT_EQ(answers.preselected.value(0).toStdString(), output.string());
+    answers.saveAs = answers.preselected.value(0);
+    app.click(app.window, "cmdKonvert");
+    EXPECT_EQ(answers.saveDialogs, 3);
+    ASSERT_EQ(answers.messages.size(), 1u);
+    EXPECT_EQ(answers.messages[0].title, "Fehler");
+    EXPECT_EQ(answers.messages[0].icon, QMessageBox::Critical);
+    EXPECT_EQ(readFile(output), merged);
+
+    // The close box ends the program.
+    main.close();
+    EXPECT_FALSE(app.program.running());
+}
+
+// kavinor itself: Qt set up for it before its windows are made.
+TEST(FirstMerge, TheProgramSetsUpQtForItsWindowsAndDialogs) {
+    QApplication::setQuitOnLastWindowClosed(true);
+    app::DesktopProgram kavinor(KAVINOR_TOOL_DIR);
+    // It ends when no window is loaded, not when Qt sees none shown.
+    EXPECT_FALSE(QApplication::quitOnLastWindowClosed());
+    EXPECT_FALSE(QApplication::windowIcon().isNull());
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen");
+    kavinor.program().start();
+    EXPECT_TRUE(kavinor.frontEnd().view(kavinor.program().frmSplash).isVisible());
+}
+
+}  // namespace
+}  // namespace kavinor::test
