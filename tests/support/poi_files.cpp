@@ -44,12 +44,6 @@ std::string quoted(std::string_view text) {
     return out + '"';
 }
 
-std::vector<Poi> samplePois(std::size_t count) {
-    std::vector<Poi> pois;
-    for (std::size_t i = 0; i < count; ++i) pois.push_back(samplePoi(i));
-    return pois;
-}
-
 std::string ov2Records(const std::vector<Poi>& pois) {
     std::string records;
     for (const Poi& p : pois) {
@@ -60,6 +54,12 @@ std::string ov2Records(const std::vector<Poi>& pois) {
 }
 
 }  // namespace
+
+std::vector<Poi> samplePois(std::size_t count) {
+    std::vector<Poi> pois;
+    for (std::size_t i = 0; i < count; ++i) pois.push_back(samplePoi(i));
+    return pois;
+}
 
 std::string ov2File(const std::vector<Poi>& pois) {
     return area(ov2Records(pois));

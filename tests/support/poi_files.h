@@ -19,8 +19,9 @@ std::string ov2File(const std::vector<Poi>& pois);
 // The .asc lines of `pois` in the form dumpov2 writes them: five decimals, CR LF each.
 std::string ascFile(const std::vector<Poi>& pois);
 
-// The records and the lines of `count` POIs spread over the world with distinct names, some
-// extended, some with quotes, umlauts, Windows-1252 bytes and shell characters.
+// `count` POIs spread over the world with distinct names, some extended, some with quotes,
+// umlauts, Windows-1252 bytes and shell characters; their records and their lines.
+std::vector<Poi> samplePois(std::size_t count);
 std::string sampleOv2(std::size_t count);
 std::string sampleAsc(std::size_t count);
 
