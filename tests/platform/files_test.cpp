@@ -5,12 +5,11 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <utility>
 
+#include "mount_drives.h"
 #include "posix_directory_fill.h"
 #include "posix_path_test.h"
 #include "program_directory.h"
-#include "temp_dir.h"
 #include "test_files.h"
 
 namespace kavinor::platform {
@@ -30,12 +29,10 @@ Names sorted(Names names) {
 // cannot be read. The directories, links to them included, not hidden ones; none of a path
 // that is no directory.
 TEST(PosixDirectoryFillTest, ListsTheOrdinaryFilesThatMatchAndTheDirectories) {
-    test::TempDir temp;
+    const test::TempDir temp;
     const fs::path& d = temp.path();
-    writeFile(d / "Karte.OV2", "x");
-    writeFile(d / "b.ov2", "x");
-    writeFile(d / "a.asc", "x");
-    writeFile(d / ".hidden.ov2", "x");
+    for (const char* name : {"Karte.OV2", "b.ov2", "a.asc", ".hidden.ov2"})
+        writeFile(d / name, "x");
     fs::create_directory(d / "x.ov2");
     fs::create_symlink(d / "a.asc", d / "link.ov2");
     fs::create_symlink(d / "fehlt", d / "dangling.ov2");
@@ -60,16 +57,11 @@ TEST(PosixDirectoryFillTest, ListsTheOrdinaryFilesThatMatchAndTheDirectories) {
     EXPECT_FALSE(fill.listDirectories(d.string() + "/a.asc"));
 }
 
-void setModified(const fs::path& path, std::int64_t seconds, long nanoseconds) {
-    const timespec times[2] = {{seconds, nanoseconds}, {seconds, nanoseconds}};
-    ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
-}
-
-// A path exists, and has a stamp, where a file or directory is found behind it. A stamp tells
-// every new state apart: another file renamed over it with the same size and time, as the
-// tools write their output, a nanosecond later, and another size at the same time.
+// A path exists, and has a stamp, where a file or directory is found behind it. The stamp
+// counts nanoseconds and tells apart another file renamed over it with the same size and time,
+// as the tools write their output.
 TEST(PosixPathTestTest, ExistsAndStampsBehindLinks) {
-    test::TempDir temp;
+    const test::TempDir temp;
     const fs::path file = temp.path() / "konvert.log";
     writeFile(file, "eins");
     fs::create_directory(temp.path() / "Ordner");
@@ -80,36 +72,83 @@ TEST(PosixPathTestTest, ExistsAndStampsBehindLinks) {
                                       {"Ordner", true},
                                       {"zur-datei", true},
                                       {"ins-leere", false},
-                                      {"fehlt", false},
                                       {"konvert.log/x", false}}) {
         EXPECT_EQ(paths.exists((temp.path() / name).string()), found) << name;
         EXPECT_EQ(paths.stamp((temp.path() / name).string()).has_value(), found) << name;
     }
     EXPECT_FALSE(paths.exists(""));
 
-    setModified(file, 1'700'000'000, 123'456'789);
+    const auto setTime = [](const fs::path& path) {
+        const timespec times[2] = {{1'700'000'000, 123'456'789}, {1'700'000'000, 123'456'789}};
+        ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+    };
+    setTime(file);
     const auto first = paths.stamp(file.string());
     ASSERT_TRUE(first.has_value());
     EXPECT_EQ(first->modifiedNanoseconds, 1'700'000'000'123'456'789);
     EXPECT_EQ(first->size, 4u);
-    EXPECT_EQ(paths.stamp(file.string()), first);
     writeFile(temp.path() / "konvert.neu", "zwei");
-    setModified(temp.path() / "konvert.neu", 1'700'000'000, 123'456'789);
+    setTime(temp.path() / "konvert.neu");
     fs::rename(temp.path() / "konvert.neu", file);
-    const auto renamed = paths.stamp(file.string());
-    EXPECT_NE(renamed, first);
-    setModified(file, 1'700'000'000, 123'456'790);
-    const auto touched = paths.stamp(file.string());
-    EXPECT_NE(touched, renamed);
-    writeFile(file, "zweimal");
-    setModified(file, 1'700'000'000, 123'456'790);
-    EXPECT_NE(paths.stamp(file.string()), touched);
+    EXPECT_NE(paths.stamp(file.string()), first);
 }
 
 TEST(ProgramDirectoryTest, IsTheDirectoryOfTheRunningProgram) {
     // The name this test was started by, resolved from the unchanged working directory.
-    const fs::path started = fs::canonical(program_invocation_name);
-    EXPECT_EQ(programDirectory(), started.parent_path().string());
+    EXPECT_EQ(programDirectory(), fs::canonical(program_invocation_name).parent_path().string());
+}
+
+// A mount table and a sysfs of the test's, the mount points made under a temporary root.
+TEST(MountDrives, ListWhatAUserBrowsesTypedByFileSystemAndDevice) {
+    const test::TempDir temp;
+    const auto at = [&](const std::string& point) { return (temp.path() / point).string(); };
+    std::string table = "garbage line\n\n";
+    const auto drives = [&] {
+        writeFile(temp.path() / "mountinfo", table);
+        return MountDrives((temp.path() / "mountinfo").string(), (temp.path() / "sys").string());
+    };
+    EXPECT_EQ(drives().list(), Names{"/"});
+
+    const auto mount = [&](const std::string& point, const std::string& type,
+                           const std::string& device, bool make = true) {
+        const std::string place = point == "/" ? "/" : at(point);
+        if (make) fs::create_directories(place);
+        std::string escaped;
+        for (const char c : place) escaped += c == ' ' ? std::string("\\040") : std::string(1, c);
+        table += "30 1 " + device + " / " + escaped + " rw shared:1 - " + type + " /dev/x rw\n";
+    };
+    mount("/", "overlay", "0:40");
+    mount("proc", "proc", "0:21");
+    mount("layers/merged", "overlay", "0:41");
+    mount("home", "ext4", "8:2");
+    mount("media/USB Stick", "vfat", "8:17");
+    // A partition has no flag of its own; its disk's lies one up from where its link leads.
+    writeFile(temp.path() / "sys/dev/block/8:16/removable", "1\n");
+    fs::create_directories(temp.path() / "sys/dev/block/8:16/sda1");
+    fs::create_directory_symlink("8:16/sda1", temp.path() / "sys/dev/block/8:17");
+    mount("media/dvd", "iso9660", "11:0");
+    writeFile(temp.path() / "sys/dev/block/11:0/removable", "1\n");
+    mount("netz", "nfs4", "0:50");
+    mount("ram", "tmpfs", "0:51");
+    mount("Überall", "ext4", "8:3");
+    mount("weg", "ext4", "8:4", false);
+    MountDrives d = drives();
+    EXPECT_EQ(d.list(), (Names{"/", at("home"), at("media/USB Stick"), at("media/dvd"), at("netz"),
+                               at("ram"), at("weg"), at("Überall")}));
+    for (const auto& [drive, type] :
+         std::vector<std::pair<std::string, int>>{{"/", kDriveFixed},
+                                                  {at("media/USB Stick"), kDriveRemovable},
+                                                  {at("media/dvd"), kDriveCdRom},
+                                                  {at("netz"), kDriveRemote},
+                                                  {at("ram"), kDriveRamDisk},
+                                                  {at("Überall"), kDriveFixed},
+                                                  {at("weg"), kDriveNoRootDir},
+                                                  {at("proc"), kDriveUnknown}}) {
+        EXPECT_EQ(d.type(drive), type) << drive;
+    }
+    EXPECT_EQ(d.driveOf(at("home/u/Karten")), at("home"));
+    EXPECT_EQ(d.driveOf(at("homes")), "/");
+    EXPECT_EQ(d.driveOf(at("media/USB Stick")), at("media/USB Stick"));
 }
 
 }  // namespace
