@@ -145,6 +145,8 @@ mutant("terminate-foreign-process", "src/platform/posix/posix_processes.cpp",
        "    if (!unreaped_.contains(id)) return;\n", "")
 mutant("processes-left-at-destruction", "src/platform/posix/posix_processes.cpp",
        "while (!unreaped_.empty()) terminate(*unreaped_.begin());", "")
+mutant("locale-codeset-ignored", "src/platform/posix/iconv_code_pages.cpp",
+       "    return codeset;\n", '    return "UTF-8";\n')
 
 # src/forms
 mutant("list-full-off-by-one", "src/forms/list_box.cpp",

@@ -135,17 +135,11 @@ TEST(MountDrives, ListWhatAUserBrowsesTypedByFileSystemAndDevice) {
     MountDrives d = drives();
     EXPECT_EQ(d.list(), (Names{"/", at("home"), at("media/USB Stick"), at("media/dvd"), at("netz"),
                                at("ram"), at("weg"), at("Überall")}));
-    for (const auto& [drive, type] :
-         std::vector<std::pair<std::string, int>>{{"/", kDriveFixed},
-                                                  {at("media/USB Stick"), kDriveRemovable},
-                                                  {at("media/dvd"), kDriveCdRom},
-                                                  {at("netz"), kDriveRemote},
-                                                  {at("ram"), kDriveRamDisk},
-                                                  {at("Überall"), kDriveFixed},
-                                                  {at("weg"), kDriveNoRootDir},
-                                                  {at("proc"), kDriveUnknown}}) {
-        EXPECT_EQ(d.type(drive), type) << drive;
-    }
+    std::vector<int> types;
+    for (const std::string& drive : d.list()) types.push_back(d.type(drive));
+    EXPECT_EQ(types, (std::vector<int>{kDriveFixed, kDriveFixed, kDriveRemovable, kDriveCdRom,
+                                       kDriveRemote, kDriveRamDisk, kDriveNoRootDir, kDriveFixed}));
+    EXPECT_EQ(d.type(at("proc")), kDriveUnknown);
     EXPECT_EQ(d.driveOf(at("home/u/Karten")), at("home"));
     EXPECT_EQ(d.driveOf(at("homes")), "/");
     EXPECT_EQ(d.driveOf(at("media/USB Stick")), at("media/USB Stick"));
