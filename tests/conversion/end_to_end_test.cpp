@@ -120,11 +120,12 @@ TEST_F(ConversionEndToEnd, Ov2FilesMergeStepByStepIntoExactlyTheChosenPois) {
     for (const FakeProcesses::Start& start : processes.starts) {
         EXPECT_EQ(start.workingDir, target.string() + "/");
     }
+    EXPECT_EQ(processes.terminated.size(), processes.starts.size());
     EXPECT_EQ(sorted(readOv2(readFile(target / "Alle %OS%.ov2"))), joined({kBurgen, kKarte, kSee}));
     EXPECT_EQ(readFile(target / "Alle %OS%.bmp"), icon);
     EXPECT_EQ(without(contents(target), {"Alle %OS%.ov2", "Alle %OS%.bmp"}), before);
     EXPECT_EQ(contents(source()), sources);
-    EXPECT_EQ(run.messages.shown, std::vector<ShownMessage>{successMessage()});
+    EXPECT_EQ(run.messages.shown, std::vector<ShownMessage>{kSuccess});
     EXPECT_EQ(run.state(), (Lines{"shown " + (target / "Alle %OS%.ov2").string(),
                                   "path label shown", target.string(), target.string() + "\\*.ov2",
                                   "Alle %OS%.ov2|", "Anzahl der Input-Dateien : 1"}));
@@ -204,11 +205,13 @@ TEST_F(ConversionEndToEnd, LaterRunsIntoOneDirectory) {
     EXPECT_EQ(sorted(readOv2(readFile(out() / "Alle.ov2"))), kKarte);
     run.atStart = nullptr;
 
-    // An output name too short for a base has no bitmap.
+    // The scratch directory of step 1 never takes the output's name, whatever its letter case.
     run.window.mnuError.setChecked(true);
     run.choose(true, source(), {"Karte.OV2", "Über See.ov2"});
-    run.convert(out() / "ab");
-    EXPECT_EQ(sorted(readOv2(readFile(out() / "ab"))), joined({kKarte, kSee}));
+    run.convert(out() / "konverttemp2");
+    EXPECT_TRUE(processes.starts[3].scriptBytes.starts_with("cd \"" + out().string() +
+                                                            "/KonvertTemp3\"\r\n"));
+    EXPECT_EQ(sorted(readOv2(readFile(out() / "konverttemp2"))), joined({kKarte, kSee}));
     expectErrorBundle(out());
     run.window.mnuError.setChecked(false);
 
@@ -220,8 +223,8 @@ TEST_F(ConversionEndToEnd, LaterRunsIntoOneDirectory) {
     run.choose(true, source(), {"Bürgen Alt.ov2", "Nicht.ov2"});
     run.convert(out() / "Alle.ov2");
     EXPECT_EQ(sorted(readOv2(readFile(out() / "Alle.ov2"))), joined({kBurgen, kOther}));
-    EXPECT_EQ(run.messages.shown, (std::vector<ShownMessage>{successMessage(), successMessage(),
-                                                             failureMessage(), successMessage()}));
+    EXPECT_EQ(run.messages.shown,
+              (std::vector<ShownMessage>{kSuccess, kSuccess, kFailure, kSuccess}));
 
     const std::size_t starts = processes.starts.size();
     const Files left = contents(out());
@@ -232,21 +235,11 @@ TEST_F(ConversionEndToEnd, LaterRunsIntoOneDirectory) {
     EXPECT_EQ(run.messages.shown.size(), 4u);
     EXPECT_EQ(contents(out()), left);
 
-    EXPECT_EQ(without(left, {"Alle.ov2", "ab", "Error.bug"}),
+    EXPECT_EQ(without(left, {"Alle.ov2", "konverttemp2", "konvertt.bmp", "Error.bug"}),
               (Files{{"Alle.bmp", icon}, {"KonvertTemp", "<dir>"}, {"converttemp", "<dir>"}}));
     EXPECT_EQ(contents(out() / "KonvertTemp"), (Files{{"Eigene.asc", ascFile(kUsersOwn)}}));
     EXPECT_EQ(contents(out() / "converttemp"),
               (Files{{"Karte.ASC", "the user's own, not a copy"}}));
-}
-
-// The scratch directory of step 1 never takes the output's name, whatever its letter case.
-TEST_F(ConversionEndToEnd, ScratchDirectoryIsNeverTheOutputsName) {
-    run.choose(true, source(), {"Karte.OV2"});
-    run.convert(out() / "konverttemp");
-    ASSERT_FALSE(processes.starts.empty());
-    EXPECT_TRUE(processes.starts[0].scriptBytes.starts_with("cd \"" + out().string() +
-                                                            "/KonvertTemp2\"\r\n"));
-    EXPECT_EQ(sorted(readOv2(readFile(out() / "konverttemp"))), kKarte);
 }
 
 // A run that cannot name its directories or files safely writes no script. With the error log
@@ -276,7 +269,7 @@ TEST_F(ConversionEndToEnd, UnsafeNamesAreRefusedBeforeAnyScript) {
             run.choose(ov2Mode, sourceDir, targets);
             run.convert(output);
             EXPECT_TRUE(processes.starts.empty());
-            EXPECT_EQ(run.messages.shown, std::vector<ShownMessage>{failureMessage()});
+            EXPECT_EQ(run.messages.shown, std::vector<ShownMessage>{kFailure});
             EXPECT_EQ(run.window.cmdKonvert.caption(), "LUV Datei erstellen");
             EXPECT_EQ(contents(output.parent_path()), expected);
         }
@@ -346,7 +339,7 @@ TEST_F(ConversionEndToEnd, FailedRunsLoseNothing) {
         const Lines shown = run.state();
         run.convert(out() / "Alle.ov2");
 
-        EXPECT_EQ(run.messages.shown, std::vector<ShownMessage>{failureMessage()});
+        EXPECT_EQ(run.messages.shown, std::vector<ShownMessage>{kFailure});
         EXPECT_EQ(run.state(), shown);
         EXPECT_EQ(contents(source()), sources);
         Files after = contents(out());
@@ -379,7 +372,7 @@ TEST_F(ConversionEndToEnd, OutputDirectoryWithoutWritePermission) {
         }
         run.choose(true, source(), {"Karte.OV2", "Über See.ov2"});
         run.convert(out() / "Alle.ov2");
-        const bool failed = run.messages.shown == std::vector<ShownMessage>{failureMessage()};
+        const bool failed = run.messages.shown == std::vector<ShownMessage>{kFailure};
         std::_Exit(failed && contents(out()) == before ? 0 : 1);
     };
     EXPECT_EXIT(runAsNobody(), ::testing::ExitedWithCode(0), "");

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "configuration.h"
 #include "conversion_run.h"
 #include "test_files.h"
 
@@ -59,19 +58,6 @@ std::vector<bool> RunWindow::enabledStates() const {
     return {w.cmdKonvert.enabled(), w.lstAuswahl1.enabled(), w.lstAuswahl2.enabled(),
             w.lblDatei1.enabled(),  w.lblDatei2.enabled(),   w.lblPfad.enabled(),
             w.txtov2.enabled(),     w.mnuError.enabled(),    w.File.enabled()};
-}
-
-ShownMessage failureMessage() {
-    return {std::string("Fehler bei Dateierstellung!\r\n"
-                        "Bitte ERROR-LOG einschalten und Vorgang erneut ausführen!\r\n"
-                        "Die Datei ERROR.BUG wird im Zielverzeichnis erstellt!\r\n"
-                        "Diese Datei bitte per eMail an ") +
-                std::string(mainwindow::kSupportMail) + " senden!",
-            16, "Fehler"};
-}
-
-ShownMessage successMessage() {
-    return {"Komplette .ov2 Datei wurde erfolgreich erstellt !", 64, "Konvertierung beendet"};
 }
 
 }  // namespace kavinor::test

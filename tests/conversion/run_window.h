@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "configuration.h"
 #include "test_program.h"
 
 namespace kavinor::test {
@@ -44,8 +45,13 @@ private:
     std::vector<bool> enabledAtClick_;
 };
 
-// The message of a run that failed, and of one that succeeded.
-ShownMessage failureMessage();
-ShownMessage successMessage();
+inline const ShownMessage kFailure{
+    std::string("Fehler bei Dateierstellung!\r\nBitte ERROR-LOG einschalten und Vorgang erneut "
+                "ausführen!\r\nDie Datei ERROR.BUG wird im Zielverzeichnis erstellt!\r\n"
+                "Diese Datei bitte per eMail an ") +
+        std::string(mainwindow::kSupportMail) + " senden!",
+    16, "Fehler"};
+inline const ShownMessage kSuccess{"Komplette .ov2 Datei wurde erfolgreich erstellt !", 64,
+                                   "Konvertierung beendet"};
 
 }  // namespace kavinor::test
