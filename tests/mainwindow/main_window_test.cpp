@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstring>
 #include <filesystem>
+#include <functional>
 #include <map>
-#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -86,7 +84,9 @@ protected:
         for (const char* name : {"dumpov2", "makeov2", "Werkzeug.ov2"}) {
             writeFile(tools() / name, "x");
         }
-        for (const char* name : {"zoo.ov2", "Äpfel.ov2", "Birne.OV2", "note.asc", "Alt.asc"}) {
+        // The names no script line can hold, or the console page cannot, are never listed.
+        for (const char* name : {"zoo.ov2", "Äpfel.ov2", "Birne.OV2", "note.asc", "Alt.asc",
+                                 "a\"b.ov2", "c:d.ov2", "tab\t.ov2", "x\\y.ov2", "bad\xFF.ov2"}) {
             writeFile(source() / name, "x");
         }
         fs::create_directories(temp.path() / "leer");
@@ -286,27 +286,15 @@ TEST_F(MainWindow, EachRowOfStepsLeavesItsListsCountersAndControls) {
     }
 }
 
-TEST_F(MainWindow, SourceFillKeepsTheFirstNamesOfAnOverfullDirectoryAndOnlySafeOnes) {
-    for (const char* name : {"a\"b.ov2", "c:d.ov2", "tab\t.ov2", "x\\y.ov2", "bad\xFF.ov2"}) {
-        writeFile(source() / name, "x");
-    }
+// Of an overfull directory the list keeps those names that sort first, in whatever order the
+// system lists them.
+TEST_F(MainWindow, SourceFillKeepsTheFirstNamesOfAnOverfullDirectory) {
+    const auto name = [](int i) { return "K" + std::to_string(100000 + i).substr(1) + ".ov2"; };
+    for (int i = 39999; i >= 0; --i) test.directories.extraFiles.push_back(name(i));
     confirm(window.cmdStart, source());
-    EXPECT_EQ(window.lstAuswahl1.entries(), (Names{"Äpfel.ov2", "Birne.OV2", "zoo.ov2"}));
-
-    const auto name = [](int i) {
-        const std::string digits = std::to_string(i);
-        return std::string("K").append(5 - digits.size(), '0').append(digits).append(".ov2");
-    };
-    for (int i = 0; i < 40000; ++i) test.directories.extraFiles.push_back(name(i));
-    std::mt19937 random(7);
-    for (int round = 0; round < 2; ++round) {
-        std::shuffle(test.directories.extraFiles.begin(), test.directories.extraFiles.end(),
-                     random);
-        confirm(window.cmdStart, source());
-        ASSERT_EQ(window.lstAuswahl1.count(), 32767);
-        EXPECT_EQ(window.lstAuswahl1.entries().front(), "Äpfel.ov2");
-        EXPECT_EQ(window.lstAuswahl1.entries().back(), name(32764));
-    }
+    ASSERT_EQ(window.lstAuswahl1.count(), 32767);
+    EXPECT_EQ(window.lstAuswahl1.entries().front(), "Äpfel.ov2");
+    EXPECT_EQ(window.lstAuswahl1.entries().back(), name(32764));
     play(">> s32766 >");
     EXPECT_EQ(window.lstAuswahl2.count(), 32767);
     EXPECT_EQ(window.lstAuswahl2.entries().back(), name(32764));
