@@ -11,11 +11,9 @@
 #include <vector>
 
 #include "conversion_run.h"
-#include "platform_doubles.h"
 #include "poi_files.h"
 #include "posix_processes.h"
 #include "run_window.h"
-#include "temp_dir.h"
 #include "test_files.h"
 
 // Whole runs from the click to the message, with the real interpreter and tools: the steps in
@@ -300,7 +298,6 @@ TEST_F(ConversionEndToEnd, FailedRunsLoseNothing) {
         std::function<void()> breakRun;
     };
     const Case cases[] = {
-        {"no dumpov2", false, "", [&] { fs::remove(tools() / "dumpov2"); }},
         {"no dumpov2", true, "dumpov2.exe", [&] { fs::remove(tools() / "dumpov2"); }},
         {"no makeov2, and an output of that name from before", false, "",
          [&] { fs::remove(tools() / "makeov2"); }},

@@ -72,7 +72,7 @@ public:
     std::function<void()> onShow;
 };
 
-// Sleeps not; `onWait` sees each pause as it is asked for.
+// Pauses without sleeping; `onWait` sees each pause as it is asked for.
 class RecordingPause final : public platform::Pause {
 public:
     void wait(std::int32_t milliseconds) override {
