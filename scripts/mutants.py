@@ -189,6 +189,10 @@ mutant("cancel-keeps-opening-mode", "src/mainwindow/source_selection.cpp",
 mutant("fill-keeps-first-listed", "src/mainwindow/fmr_main.cpp",
        "if (kept < found.size()) std::nth_element(found.begin(), end, found.end());", "")
 mutant("about-not-modal", "src/startup/help_menu.cpp", "frmAbout.showModal();", "frmAbout.show();")
+mutant("fill-lists-unsafe-names", "src/mainwindow/fmr_main.cpp",
+       "pages.toAnsi(name) == bytes && safeNames.isSafeName(name)", "pages.toAnsi(name) == bytes")
+mutant("confirm-keeps-targets", "src/mainwindow/source_selection.cpp",
+       "    lstAuswahl2.clear();\n    strPattern", "    strPattern")
 mutant("collation-key-without-name", "src/platform/posix/icu_collation.cpp", "key.append(text);", "")
 mutant("drive-pseudo-listed", "src/platform/posix/mount_drives.cpp",
        "if (among(kPseudo, mount.fileSystem) || mount.fileSystem == \"overlay\") return false;",
@@ -306,3 +310,5 @@ mutant("cancel-runs-with-old-name", "src/conversion/conversion_run.cpp",
        "if (!chosen || chosenPath.empty()) return;", "if (chosenPath.empty()) return;")
 mutant("names-cut-by-bytes", "src/conversion/step_scripts.cpp",
        "} while (end > 0 && !startsCharacter(text[end]));", "} while (false);")
+mutant("dialog-filter-all-files", "src/conversion/conversion_run.cpp",
+       '"LUV-Dateien (*.ov2)|*.ov2"', '"LUV-Dateien (*.ov2)|*.*"')

@@ -5,11 +5,9 @@
 #include <vector>
 
 #include "code_page_helpers.h"
-#include "platform_doubles.h"
 #include "run_window.h"
 #include "step_scripts.h"
 #include "task.h"
-#include "temp_dir.h"
 #include "test_files.h"
 
 // Parts of the run on their own, and runs whose processes are only pretended: what the run
@@ -19,7 +17,6 @@ namespace kavinor::test {
 namespace {
 
 namespace fs = std::filesystem;
-using platform::ProcessId;
 
 // The script lines that whole runs do not reach: roots, short names, how names are cut, and
 // error.bat's start line, which has no log also with the error log on.
@@ -45,28 +42,6 @@ TEST(StepScripts, LinesAtTheEdges) {
     // An entry too short for a base cannot be named, so it gets no line.
     EXPECT_EQ(KonvertLines("/k", "/t", "/s", {"x", "ab.ov2"}).size(), 2u);
     EXPECT_EQ(StartCommandLine(Script::Error, "C:\\K\\", true), "\"C:\\K\\error.bat\"");
-}
-
-// The watch polls until the script has ended, then terminates it. After a failed start, the id
-// of an earlier one, which the system may have given to another process since, is neither
-// watched nor terminated.
-TEST(Task, WatchesAndEndsOnlyTheScriptItStarted) {
-    FakeProcesses processes;
-    processes.pollsWhileRunning = 3;
-    RunWindow run(processes, "/opt/kavinor");
-    run.window.strOutDir = "/nowhere/";
-    conversion::RunScript(run.window, conversion::Script::Komplett, true);
-    const ProcessId id = run.window.lngTaskID;
-    EXPECT_EQ(processes.polled, std::vector<ProcessId>(4, id));
-    EXPECT_EQ(processes.terminated, std::vector<ProcessId>{id});
-
-    processes.failStarts = true;
-    processes.polled.clear();
-    processes.terminated.clear();
-    conversion::RunScript(run.window, conversion::Script::Konvert, false);
-    EXPECT_EQ(run.window.lngTaskID, 0);
-    EXPECT_EQ(processes.polled, std::vector<ProcessId>{0});
-    EXPECT_EQ(processes.terminated, std::vector<ProcessId>{0});
 }
 
 // Every piece of a line, the directories too, reaches the interpreter in its code page, letter
@@ -95,7 +70,7 @@ TEST(ConsoleCodePage, WholeLinesAreWrittenInIt) {
               "\"" + ansiOut.string() + "/konvert.bat\" >konvert.log");
     EXPECT_EQ(processes.starts[2].commandLine, "\"" + ansiOut.string() + "/error.bat\"");
     EXPECT_TRUE(processes.starts[2].scriptBytes.starts_with("cd \"" + oemOut + "\"\r\n"));
-    EXPECT_EQ(german.messages.shown, std::vector<ShownMessage>{failureMessage()});
+    EXPECT_EQ(german.messages.shown, std::vector<ShownMessage>{kFailure});
     // error.bat is gone again; the scripts it would have bundled stay, as it was only pretended.
     EXPECT_EQ(listNames(ansiOut), (Lines{"komplett.bat", "konvert.bat"}));
     EXPECT_EQ(conversion::ANSI_To_DOS(german.codePages, "äöüÄÖÜß ok"),

@@ -11,11 +11,9 @@
 #include <vector>
 
 #include "conversion_run.h"
-#include "platform_doubles.h"
 #include "poi_files.h"
 #include "posix_processes.h"
 #include "run_window.h"
-#include "temp_dir.h"
 #include "test_files.h"
 
 // Whole runs from the click to the message, with the real interpreter and tools: the steps in
@@ -82,7 +80,7 @@ protected:
 
     fs::path tools() const { return temp.path() / "Werkzeuge"; }
     fs::path source() const { return temp.path() / "Quelle Ä"; }
-    fs::path out() const { return temp.path() / "Ziel ö"; }
+    fs::path out() const { return temp.path() / "100% Ziel ö"; }
 
     TempDir temp;
     platform::PosixProcesses posix{(tools() / "kvcmd").string()};
@@ -91,24 +89,28 @@ protected:
     const std::string icon = readFile(kBuiltTools / "icon.bmp");
 };
 
-// One run of .ov2 files with percent signs in names and directories, which the interpreter
-// reads as `%%` and would expand as `%OS%` or `%1`: the steps in their order and exactly the
-// chosen POIs; the window shows the output and lists its directory, and nothing
-// of the run stays.
-TEST_F(ConversionEndToEnd, Ov2FilesMergeStepByStepIntoExactlyTheChosenPois) {
-    const fs::path target = temp.path() / "100% Ziel";
+// Runs into one directory, named with a percent sign, that holds files of the user's own: the
+// Error.bug of an earlier run, which only a run with the error log replaces, directories with the
+// names of the run's scratch directories, and an older bitmap of an output's name in another case.
+// The first run takes .ov2 files with percent signs in their names, which the interpreter reads
+// as `%%` and would expand as `%OS%` or `%1`: the steps in their order and exactly the chosen
+// POIs; the window shows the output and lists its directory, and nothing of the run stays.
+TEST_F(ConversionEndToEnd, Ov2RunsIntoOneDirectory) {
     writeFile(source() / "%1 und %PATH%.ov2", ov2File(kKarte));
-    writeFile(target / "Eigene.asc", ascFile(kUsersOwn));
-    // Without the error log, a bundle of an earlier run is left alone.
-    writeFile(target / "Error.bug", "from an earlier run");
+    writeFile(source() / "Karte.ASC", ascFile(kKarte));
+    writeFile(out() / "Eigene.asc", ascFile(kUsersOwn));
+    writeFile(out() / "Error.bug", "from an earlier run");
+    writeFile(out() / "KonvertTemp" / "Eigene.asc", ascFile(kUsersOwn));
+    writeFile(out() / "converttemp" / "Karte.ASC", "the user's own, not a copy");
+    writeFile(out() / "Alle.BMP", "an older picture");
     const Files sources = contents(source());
-    const Files before = contents(target);
+    const Files before = contents(out());
     run.choose(true, source(), {"Über See.ov2", "%1 und %PATH%.ov2", "Bürgen Alt.ov2"});
     // As a filled target list leaves it, and as no other control is: the run keeps both.
     run.window.cmdKonvert.setEnabled(true);
     run.window.txtov2.setEnabled(false);
-    run.window.File.setPath(target.string());
-    run.convert(target / "Alle %OS%.ov2");
+    run.window.File.setPath(out().string());
+    run.convert(out() / "Alle %OS%.ov2");
 
     EXPECT_EQ(run.events, (Lines{"*** Bitte warten ! Schritt 1 / 4 *** wait 2000",
                                  "*** Bitte warten ! Schritt 1 / 4 *** start konvert.bat\"",
@@ -118,16 +120,71 @@ TEST_F(ConversionEndToEnd, Ov2FilesMergeStepByStepIntoExactlyTheChosenPois) {
                                  "*** Bitte warten ! Schritt 4 / 4 *** wait 3000",
                                  "LUV Datei erstellen message"}));
     for (const FakeProcesses::Start& start : processes.starts) {
-        EXPECT_EQ(start.workingDir, target.string() + "/");
+        EXPECT_EQ(start.workingDir, out().string() + "/");
     }
-    EXPECT_EQ(sorted(readOv2(readFile(target / "Alle %OS%.ov2"))), joined({kBurgen, kKarte, kSee}));
-    EXPECT_EQ(readFile(target / "Alle %OS%.bmp"), icon);
-    EXPECT_EQ(without(contents(target), {"Alle %OS%.ov2", "Alle %OS%.bmp"}), before);
+    EXPECT_EQ(processes.terminated.size(), processes.starts.size());
+    EXPECT_EQ(run.dialog.shownFilter, "LUV-Dateien (*.ov2)|*.ov2");
+    EXPECT_EQ(run.dialog.shownFilterIndex, 1);
+    EXPECT_EQ(sorted(readOv2(readFile(out() / "Alle %OS%.ov2"))), joined({kBurgen, kKarte, kSee}));
+    EXPECT_EQ(without(contents(out()), {"Alle %OS%.ov2", "Alle %OS%.bmp"}), before);
     EXPECT_EQ(contents(source()), sources);
-    EXPECT_EQ(run.messages.shown, std::vector<ShownMessage>{successMessage()});
-    EXPECT_EQ(run.state(), (Lines{"shown " + (target / "Alle %OS%.ov2").string(),
-                                  "path label shown", target.string(), target.string() + "\\*.ov2",
-                                  "Alle %OS%.ov2|", "Anzahl der Input-Dateien : 1"}));
+    EXPECT_EQ(run.state(), (Lines{"shown " + (out() / "Alle %OS%.ov2").string(), "path label shown",
+                                  out().string(), out().string() + "\\*.ov2", "Alle %OS%.ov2|",
+                                  "Anzahl der Input-Dateien : 1"}));
+
+    // .ov2 input takes another scratch name. A source directory written with its closing
+    // separator, as at a root, and an output directory with a doubled one. The Windows
+    // interpreter ends a join with one Ctrl-Z, and that join is whole.
+    run.atStart = [this](const FakeProcesses::Start& start) {
+        if (start.commandLine.find("komplett.bat") == std::string::npos) return;
+        writeFile(out() / "KonvertTemp2" / "zz.asc", "\x1A");
+    };
+    run.choose(true, source() / "", {"Karte.OV2"});
+    run.convert(temp.path().string() + "//100% Ziel ö/Alle.ov2");
+    EXPECT_EQ(sorted(readOv2(readFile(out() / "Alle.ov2"))), kKarte);
+    run.atStart = nullptr;
+
+    // The scratch directory of step 1 never takes the output's name, whatever its letter case.
+    run.window.mnuError.setChecked(true);
+    run.choose(true, source(), {"Karte.OV2", "Über See.ov2"});
+    run.convert(out() / "konverttemp2");
+    EXPECT_TRUE(processes.starts[6].scriptBytes.starts_with("cd \"" + temp.path().string() +
+                                                            "/100%% Ziel ö/KonvertTemp3\"\r\n"));
+    EXPECT_EQ(sorted(readOv2(readFile(out() / "konverttemp2"))), joined({kKarte, kSee}));
+    expectErrorBundle(out());
+    run.window.mnuError.setChecked(false);
+
+    // .asc input fails, as the directory it would gather the texts in is taken.
+    run.choose(false, source(), {"Karte.ASC"});
+    run.convert(out() / "Alle.ov2");
+    EXPECT_EQ(sorted(readOv2(readFile(out() / "Alle.ov2"))), kKarte);
+
+    run.choose(true, source(), {"Bürgen Alt.ov2", "Nicht.ov2"});
+    run.convert(out() / "Alle.ov2");
+    EXPECT_EQ(sorted(readOv2(readFile(out() / "Alle.ov2"))), joined({kBurgen, kOther}));
+    EXPECT_EQ(run.messages.shown,
+              (std::vector<ShownMessage>{kSuccess, kSuccess, kSuccess, kFailure, kSuccess}));
+
+    // A cancelled dialog ends the click, also when it holds the name of an earlier use.
+    const std::size_t starts = processes.starts.size();
+    const Files left = contents(out());
+    run.dialog.answer(false);
+    conversion::cmdKonvert_Click(run.window);
+    EXPECT_EQ(run.dialog.fileName(), (out() / "Alle.ov2").string());
+    EXPECT_EQ(processes.starts.size(), starts);
+    EXPECT_EQ(run.messages.shown.size(), 5u);
+    EXPECT_EQ(contents(out()), left);
+
+    EXPECT_EQ(without(left, {"Alle.ov2", "Alle %OS%.ov2", "konverttemp2", "Error.bug"}),
+              (Files{{"Alle %OS%.bmp", icon},
+                     {"Alle.bmp", icon},
+                     {"konvertt.bmp", icon},
+                     {"Eigene.asc", ascFile(kUsersOwn)},
+                     {"KonvertTemp", "<dir>"},
+                     {"converttemp", "<dir>"}}));
+    EXPECT_EQ(contents(out() / "KonvertTemp"), (Files{{"Eigene.asc", ascFile(kUsersOwn)}}));
+    EXPECT_EQ(contents(out() / "converttemp"),
+              (Files{{"Karte.ASC", "the user's own, not a copy"}}));
 }
 
 // .asc files merged in their own directory, with the error log on at the click, off after the
@@ -174,81 +231,6 @@ TEST_F(ConversionEndToEnd, AscFilesWithTheErrorLogSwitchedDuringTheRun) {
                                   "Anzahl der Input-Dateien : 5"}));
 }
 
-// Runs into one directory that holds directories of the user's own with the names of the
-// run's scratch directories, an older bitmap of the output's name in another case, and the
-// Error.bug of an earlier run, which the run with the error log replaces.
-TEST_F(ConversionEndToEnd, LaterRunsIntoOneDirectory) {
-    writeFile(source() / "Karte.ASC", ascFile(kKarte));
-    writeFile(out() / "KonvertTemp" / "Eigene.asc", ascFile(kUsersOwn));
-    writeFile(out() / "converttemp" / "Karte.ASC", "the user's own, not a copy");
-    writeFile(out() / "Alle.BMP", "an older picture");
-    writeFile(out() / "Error.bug", "from an earlier run");
-
-    // A cancelled dialog ends the click, also when it holds the name of an earlier use.
-    run.dialog.answer(false);
-    conversion::cmdKonvert_Click(run.window);
-    EXPECT_EQ(run.dialog.shownFilter, "LUV-Dateien (*.ov2)|*.ov2");
-    EXPECT_EQ(run.dialog.shownFilterIndex, 1);
-    EXPECT_EQ(run.window.cmdKonvert.caption(), "Komplette LUV Datei erstellen");
-    EXPECT_TRUE(run.events.empty());
-
-    // .ov2 input takes another scratch name. A source directory written with its closing
-    // separator, as at a root, and an output directory with a doubled one. The Windows
-    // interpreter ends a join with one Ctrl-Z, and that join is whole.
-    run.atStart = [this](const FakeProcesses::Start& start) {
-        if (start.commandLine.find("komplett.bat") == std::string::npos) return;
-        writeFile(out() / "KonvertTemp2" / "zz.asc", "\x1A");
-    };
-    run.choose(true, source() / "", {"Karte.OV2"});
-    run.convert(temp.path().string() + "//Ziel ö/Alle.ov2");
-    EXPECT_EQ(sorted(readOv2(readFile(out() / "Alle.ov2"))), kKarte);
-    run.atStart = nullptr;
-
-    // An output name too short for a base has no bitmap.
-    run.window.mnuError.setChecked(true);
-    run.choose(true, source(), {"Karte.OV2", "Über See.ov2"});
-    run.convert(out() / "ab");
-    EXPECT_EQ(sorted(readOv2(readFile(out() / "ab"))), joined({kKarte, kSee}));
-    expectErrorBundle(out());
-    run.window.mnuError.setChecked(false);
-
-    // .asc input fails, as the directory it would gather the texts in is taken.
-    run.choose(false, source(), {"Karte.ASC"});
-    run.convert(out() / "Alle.ov2");
-    EXPECT_EQ(sorted(readOv2(readFile(out() / "Alle.ov2"))), kKarte);
-
-    run.choose(true, source(), {"Bürgen Alt.ov2", "Nicht.ov2"});
-    run.convert(out() / "Alle.ov2");
-    EXPECT_EQ(sorted(readOv2(readFile(out() / "Alle.ov2"))), joined({kBurgen, kOther}));
-    EXPECT_EQ(run.messages.shown, (std::vector<ShownMessage>{successMessage(), successMessage(),
-                                                             failureMessage(), successMessage()}));
-
-    const std::size_t starts = processes.starts.size();
-    const Files left = contents(out());
-    run.dialog.answer(false);
-    conversion::cmdKonvert_Click(run.window);
-    EXPECT_EQ(run.dialog.fileName(), (out() / "Alle.ov2").string());
-    EXPECT_EQ(processes.starts.size(), starts);
-    EXPECT_EQ(run.messages.shown.size(), 4u);
-    EXPECT_EQ(contents(out()), left);
-
-    EXPECT_EQ(without(left, {"Alle.ov2", "ab", "Error.bug"}),
-              (Files{{"Alle.bmp", icon}, {"KonvertTemp", "<dir>"}, {"converttemp", "<dir>"}}));
-    EXPECT_EQ(contents(out() / "KonvertTemp"), (Files{{"Eigene.asc", ascFile(kUsersOwn)}}));
-    EXPECT_EQ(contents(out() / "converttemp"),
-              (Files{{"Karte.ASC", "the user's own, not a copy"}}));
-}
-
-// The scratch directory of step 1 never takes the output's name, whatever its letter case.
-TEST_F(ConversionEndToEnd, ScratchDirectoryIsNeverTheOutputsName) {
-    run.choose(true, source(), {"Karte.OV2"});
-    run.convert(out() / "konverttemp");
-    ASSERT_FALSE(processes.starts.empty());
-    EXPECT_TRUE(processes.starts[0].scriptBytes.starts_with("cd \"" + out().string() +
-                                                            "/KonvertTemp2\"\r\n"));
-    EXPECT_EQ(sorted(readOv2(readFile(out() / "konverttemp"))), kKarte);
-}
-
 // A run that cannot name its directories or files safely writes no script. With the error log
 // it leaves Error.bug naming the reason, unless that is the very name the user chose.
 TEST_F(ConversionEndToEnd, UnsafeNamesAreRefusedBeforeAnyScript) {
@@ -276,7 +258,7 @@ TEST_F(ConversionEndToEnd, UnsafeNamesAreRefusedBeforeAnyScript) {
             run.choose(ov2Mode, sourceDir, targets);
             run.convert(output);
             EXPECT_TRUE(processes.starts.empty());
-            EXPECT_EQ(run.messages.shown, std::vector<ShownMessage>{failureMessage()});
+            EXPECT_EQ(run.messages.shown, std::vector<ShownMessage>{kFailure});
             EXPECT_EQ(run.window.cmdKonvert.caption(), "LUV Datei erstellen");
             EXPECT_EQ(contents(output.parent_path()), expected);
         }
@@ -316,7 +298,6 @@ TEST_F(ConversionEndToEnd, FailedRunsLoseNothing) {
         std::function<void()> breakRun;
     };
     const Case cases[] = {
-        {"no dumpov2", false, "", [&] { fs::remove(tools() / "dumpov2"); }},
         {"no dumpov2", true, "dumpov2.exe", [&] { fs::remove(tools() / "dumpov2"); }},
         {"no makeov2, and an output of that name from before", false, "",
          [&] { fs::remove(tools() / "makeov2"); }},
@@ -346,7 +327,7 @@ TEST_F(ConversionEndToEnd, FailedRunsLoseNothing) {
         const Lines shown = run.state();
         run.convert(out() / "Alle.ov2");
 
-        EXPECT_EQ(run.messages.shown, std::vector<ShownMessage>{failureMessage()});
+        EXPECT_EQ(run.messages.shown, std::vector<ShownMessage>{kFailure});
         EXPECT_EQ(run.state(), shown);
         EXPECT_EQ(contents(source()), sources);
         Files after = contents(out());
@@ -379,7 +360,7 @@ TEST_F(ConversionEndToEnd, OutputDirectoryWithoutWritePermission) {
         }
         run.choose(true, source(), {"Karte.OV2", "Über See.ov2"});
         run.convert(out() / "Alle.ov2");
-        const bool failed = run.messages.shown == std::vector<ShownMessage>{failureMessage()};
+        const bool failed = run.messages.shown == std::vector<ShownMessage>{kFailure};
         std::_Exit(failed && contents(out()) == before ? 0 : 1);
     };
     EXPECT_EXIT(runAsNobody(), ::testing::ExitedWithCode(0), "");

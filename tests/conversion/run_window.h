@@ -1,11 +1,16 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <functional>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "configuration.h"
+#include "conversion_run.h"
+#include "test_files.h"
 #include "test_program.h"
 
 namespace kavinor::test {
@@ -13,18 +18,63 @@ namespace kavinor::test {
 using Files = std::map<std::string, std::string>;
 using Lines = std::vector<std::string>;
 
+inline const ShownMessage kFailure{
+    std::string("Fehler bei Dateierstellung!\r\nBitte ERROR-LOG einschalten und Vorgang erneut "
+                "ausführen!\r\nDie Datei ERROR.BUG wird im Zielverzeichnis erstellt!\r\n"
+                "Diese Datei bitte per eMail an ") +
+        std::string(mainwindow::kSupportMail) + " senden!",
+    16, "Fehler"};
+inline const ShownMessage kSuccess{"Komplette .ov2 Datei wurde erfolgreich erstellt !", 64,
+                                   "Konvertierung beendet"};
+
 // The loaded main window on the real file system, with processes that record each start. It
 // notes the run's captions, pauses, starts and messages in their order, and checks at each of
 // them that no control has changed its enabled state since the click.
 class RunWindow : public TestProgram {
 public:
     RunWindow(FakeProcesses& processes, const std::filesystem::path& toolDir,
-              platform::IconvCodePages codePages = platform::IconvCodePages("UTF-8", "UTF-8"));
+              platform::IconvCodePages pages = platform::IconvCodePages("UTF-8", "UTF-8"))
+        : TestProgram(processes, toolDir.string(), std::move(pages)) {
+        window.load();
+        enabledAtClick_ = enabledStates();
+        pause.onWait = [this](std::int32_t ms) { note("wait " + std::to_string(ms)); };
+        messages.onShow = [this] { note("message"); };
+        processes.onStart = [this](const FakeProcesses::Start& start) {
+            const std::string line = start.commandLine.substr(1);
+            note("start " + std::filesystem::path(line).filename().string());
+            if (line.ends_with("error.bat\"")) atErrorBat = contents(start.workingDir);
+            if (atStart) atStart(start);
+        };
+    }
 
     // The state a confirmed source choice and a filled target list leave.
-    void choose(bool ov2Mode, const std::filesystem::path& sourceDir, const Lines& targets);
+    void choose(bool ov2Mode, const std::filesystem::path& sourceDir, const Lines& targets) {
+        window.bolOv2Mode = ov2Mode;
+        window.strSourceDir = sourceDir.string();
+        window.strPattern = window.strSourceDir + (ov2Mode ? "\\*.ov2" : "\\*.asc");
+        window.File.setPath(sourceDir.string());
+        window.lstAuswahl2.clear();
+        for (const std::string& name : targets) window.lstAuswahl2.add(name);
+    }
+
     // Clicks the conversion button with the dialog answering `outputPath`.
-    void convert(const std::filesystem::path& outputPath);
+    void convert(const std::filesystem::path& outputPath) {
+        dialog.answer(true, outputPath.string());
+        enabledAtClick_ = enabledStates();
+        conversion::cmdKonvert_Click(window);
+    }
+
+    // What the window shows and holds of the run's outcome, one line each.
+    Lines state() const {
+        std::string sources;
+        for (const std::string& name : window.lstAuswahl1.entries()) sources += name + "|";
+        return {(window.txtov2.visible() ? "shown " : "hidden ") + window.txtov2.text(),
+                window.lblPfad.visible() ? "path label shown" : "path label hidden",
+                window.strSourceDir,
+                window.strPattern,
+                sources,
+                window.lblDatei1.caption()};
+    }
 
     // "<caption> wait <ms>", "<caption> start <the start line from the script's name on>",
     // "<caption> message".
@@ -34,18 +84,19 @@ public:
     // Acts as the script would, or on what it finds, before it runs.
     std::function<void(const FakeProcesses::Start&)> atStart;
 
-    // What the window shows and holds of the run's outcome, one line each.
-    Lines state() const;
-
 private:
-    void note(const std::string& event);
-    std::vector<bool> enabledStates() const;
+    void note(const std::string& event) {
+        events.push_back(window.cmdKonvert.caption() + " " + event);
+        EXPECT_EQ(enabledStates(), enabledAtClick_) << event;
+    }
+    std::vector<bool> enabledStates() const {
+        const mainwindow::FmrMain& w = window;
+        return {w.cmdKonvert.enabled(), w.lstAuswahl1.enabled(), w.lstAuswahl2.enabled(),
+                w.lblDatei1.enabled(),  w.lblDatei2.enabled(),   w.lblPfad.enabled(),
+                w.txtov2.enabled(),     w.mnuError.enabled(),    w.File.enabled()};
+    }
 
     std::vector<bool> enabledAtClick_;
 };
-
-// The message of a run that failed, and of one that succeeded.
-ShownMessage failureMessage();
-ShownMessage successMessage();
 
 }  // namespace kavinor::test

@@ -2,9 +2,11 @@
 
 #include <cstdint>
 #include <deque>
+#include <fstream>
 #include <functional>
-#include <map>
+#include <iterator>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -22,8 +24,8 @@
 
 namespace kavinor::test {
 
-// Each showSave() takes the next answer given in advance; a cancel keeps the name of the last
-// use, as the real dialog does. It records the filter and index it was opened with.
+// Each showSave() takes the next answer given in advance and notes the filter and index it was
+// opened with; a cancel keeps the name of the last use, as the real dialog does.
 class FakeSaveDialog final : public platform::SaveDialog {
 public:
     void answer(bool accept, std::string fileName = {}) {
@@ -31,10 +33,17 @@ public:
     }
     void setFilter(const std::string& filter) override { filter_ = filter; }
     void setFilterIndex(int index) override { filterIndex_ = index; }
-    bool showSave() override;
+    bool showSave() override {
+        shownFilter = filter_;
+        shownFilterIndex = filterIndex_;
+        if (answers_.empty()) return false;
+        const auto [accept, fileName] = answers_.front();
+        answers_.pop_front();
+        if (accept) fileName_ = fileName;
+        return accept;
+    }
     std::string fileName() const override { return fileName_; }
 
-    int shown() const { return shown_; }
     std::string shownFilter;
     int shownFilterIndex = 0;
 
@@ -42,7 +51,6 @@ private:
     std::deque<std::pair<bool, std::string>> answers_;
     std::string filter_;
     int filterIndex_ = 0;
-    int shown_ = 0;
     std::string fileName_;
 };
 
@@ -64,20 +72,18 @@ public:
     std::function<void()> onShow;
 };
 
-// Records the pauses instead of sleeping; `onWait` sees each one as it is asked for.
+// Pauses without sleeping; `onWait` sees each pause as it is asked for.
 class RecordingPause final : public platform::Pause {
 public:
     void wait(std::int32_t milliseconds) override {
-        waits.push_back(milliseconds);
         if (onWait) onWait(milliseconds);
     }
-    std::vector<std::int32_t> waits;
     std::function<void(std::int32_t)> onWait;
 };
 
 // Processes that are only pretended, or handed on to `real`: each start records the command
 // line, its working directory and the bytes of the script it names, then `onStart` may act as
-// the script would. A pretended process runs for `pollsWhileRunning` polls.
+// the script would. A pretended process has ended when it is first asked.
 class FakeProcesses final : public platform::Processes {
 public:
     explicit FakeProcesses(platform::Processes* real = nullptr) : real_(real) {}
@@ -88,22 +94,27 @@ public:
         std::string scriptBytes;
     };
     std::optional<platform::ProcessId> start(const std::string& commandLine,
-                                             const std::string& workingDir) override;
-    bool isRunning(platform::ProcessId id) override;
-    void terminate(platform::ProcessId id) override;
+                                             const std::string& workingDir) override {
+        // The script is the quoted path at the start of the line, less a blank before the quote.
+        std::string script = commandLine.substr(1, commandLine.find('"', 1) - 1);
+        if (script.ends_with(' ')) script.pop_back();
+        std::ifstream file(script, std::ios::binary);
+        starts.push_back({commandLine, workingDir, {std::istreambuf_iterator<char>(file), {}}});
+        if (onStart) onStart(starts.back());
+        return real_ ? real_->start(commandLine, workingDir) : 4100;
+    }
+    bool isRunning(platform::ProcessId id) override { return real_ && real_->isRunning(id); }
+    void terminate(platform::ProcessId id) override {
+        terminated.push_back(id);
+        if (real_) real_->terminate(id);
+    }
 
-    bool failStarts = false;
-    int pollsWhileRunning = 0;
     std::function<void(const Start&)> onStart;
-
     std::vector<Start> starts;
-    std::vector<platform::ProcessId> polled;
     std::vector<platform::ProcessId> terminated;
 
 private:
     platform::Processes* real_;
-    platform::ProcessId nextId_ = 4100;
-    std::map<platform::ProcessId, int> remaining_;
 };
 
 // A drive table of the test's; a drive's root and the directory chosen with it are the drive.
@@ -115,9 +126,24 @@ public:
     };
     std::vector<Drive> table;
 
-    std::vector<std::string> list() override;
-    int type(const std::string& drive) override;
-    std::string driveOf(const std::string& path) override;
+    std::vector<std::string> list() override {
+        std::vector<std::string> names;
+        for (const Drive& drive : table) names.push_back(drive.name);
+        return names;
+    }
+    int type(const std::string& name) override {
+        for (const Drive& d : table) {
+            if (d.name == name) return d.type;
+        }
+        return platform::kDriveNoRootDir;
+    }
+    std::string driveOf(const std::string& path) override {
+        std::string best;
+        for (const Drive& d : table) {
+            if (path.starts_with(d.name) && d.name.size() > best.size()) best = d.name;
+        }
+        return best;
+    }
     std::string root(const std::string& drive) override { return drive; }
     std::string directoryOf(const std::string& drive) override { return drive; }
 };
@@ -127,7 +153,11 @@ public:
 class DirectoryFillWithExtras final : public platform::DirectoryFill {
 public:
     explicit DirectoryFillWithExtras(platform::DirectoryFill& real) : real_(real) {}
-    std::vector<std::string> listFiles(const std::string& pattern) override;
+    std::vector<std::string> listFiles(const std::string& pattern) override {
+        std::vector<std::string> names = real_.listFiles(pattern);
+        names.insert(names.end(), extraFiles.begin(), extraFiles.end());
+        return names;
+    }
     std::optional<std::vector<std::string>> listDirectories(const std::string& dir) override {
         return real_.listDirectories(dir);
     }
@@ -147,7 +177,14 @@ public:
 // done; a modal window that no queued action closes is a test failure, not a hang.
 class ScriptedLoop final : public forms::EventLoop {
 public:
-    void runUntil(const std::function<bool()>& done) override;
+    void runUntil(const std::function<bool()>& done) override {
+        while (!done()) {
+            if (actions.empty()) throw std::logic_error("a modal window that nothing closes");
+            const std::function<void()> next = std::move(actions.front());
+            actions.pop_front();
+            next();
+        }
+    }
     std::deque<std::function<void()>> actions;
 };
 
