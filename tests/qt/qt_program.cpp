@@ -1,10 +1,7 @@
 #include "qt_program.h"
 
-#include <QApplication>
-#include <QFileDialog>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <filesystem>
 
@@ -51,43 +48,18 @@ void QtProgram::click(const forms::Window& owner, std::string_view name) const {
 
 bool QtProgram::openDirectory(const std::string& path) const {
     auto* dir = widget<QListWidget>("Dir");
-    const auto rowOf = [dir](const QString& name) {
-        for (int row = 0; row < dir->count(); ++row) {
-            if (dir->item(row)->text().trimmed() == name) return row;
-        }
-        return -1;
-    };
     // A double-click is a click and a second press that the system reports as one.
     const QPoint root = dir->visualItemRect(dir->item(0)).center();
     QTest::mouseClick(dir->viewport(), Qt::LeftButton, {}, root);
     QTest::mouseDClick(dir->viewport(), Qt::LeftButton, {}, root);
     for (const auto& part : std::filesystem::path(path).relative_path()) {
-        dir->setCurrentRow(rowOf(QString::fromStdString(part.string())));
+        const QString name = QRegularExpression::escape(QString::fromStdString(part.string()));
+        // The entries are indented by their depth.
+        dir->setCurrentItem(
+            dir->findItems("^\\s*" + name + "$", Qt::MatchRegularExpression).value(0));
         QTest::keyClick(dir, Qt::Key_Return);
     }
     return window.Dir.path() == path;
-}
-
-DialogAnswers::DialogAnswers(QString fileName) : saveAs(std::move(fileName)) {
-    QObject::connect(&timer_, &QTimer::timeout, [this] { answer(); });
-    timer_.start(5);
-}
-
-void DialogAnswers::answer() {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-        messages.push_back({box->windowTitle(), box->text(), box->icon(), box->buttons().size()});
-        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
-    } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
-        ++saveDialogs;
-        nameFilters = dialog->nameFilters();
-        preselected = dialog->selectedFiles();
-        asksToOverwrite = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
-        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        // Typed names open the completion list, which would take the Return.
-        name->setText(saveAs);
-        QTest::keyClick(name, saveAs.isEmpty() ? Qt::Key_Escape : Qt::Key_Return);
-    }
 }
 
 }  // namespace kavinor::test

@@ -1,11 +1,7 @@
 #pragma once
 
-#include <QMessageBox>
-#include <QStringList>
-#include <QTimer>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "front_end.h"
 #include "iconv_code_pages.h"
@@ -62,30 +58,6 @@ public:
     program::Program program;
     qt::FrontEnd frontEnd;
     mainwindow::FmrMain& window;
-};
-
-// Answers the program's modal dialogs with keys and clicks, as a user would: a save dialog
-// with `saveAs`, a message box with OK. Records what each showed.
-class DialogAnswers {
-public:
-    explicit DialogAnswers(QString fileName);
-
-    struct Message {
-        QString title;
-        QString text;
-        QMessageBox::Icon icon;
-        qsizetype buttons;
-    };
-    std::vector<Message> messages;
-    int saveDialogs = 0;
-    QStringList nameFilters;
-    QStringList preselected;
-    bool asksToOverwrite = true;
-    QString saveAs;
-
-private:
-    void answer();
-    QTimer timer_;
 };
 
 }  // namespace kavinor::test
