@@ -226,8 +226,9 @@ mutant("quit-on-last-window", "src/app/desktop_program.cpp",
        "QApplication::setQuitOnLastWindowClosed(true);")
 mutant("task-bar-window-as-tool", "src/platform/qt/window_view.cpp",
        "layout.inTaskBar ? Qt::Window : Qt::Tool", "Qt::Tool")
-mutant("message-title-lost", "src/platform/qt/qt_message_dialog.cpp",
-       "QMessageBox box(icon, QString::fromStdString(title),", "QMessageBox box(icon, QString(),")
+mutant("message-title-clipped", "src/platform/qt/qt_message_dialog.cpp",
+       "QMessageBox box(icon, QString::fromStdString(title),",
+       "QMessageBox box(icon, QString::fromStdString(title.substr(1)),")
 mutant("caption-line-ends-kept", "src/platform/qt/control_view.cpp",
        "    text.replace(QStringLiteral(\"\\r\\n\"), QStringLiteral(\"\\n\"));\n", "")
 

@@ -285,7 +285,7 @@ TEST(FirstMerge, WindowByWindowFromTheNoticeToTheMergedFile) {
     DialogAnswers answers(saveAs);
     app.click(app.window, "cmdKonvert");
     using Log = std::vector<std::string>;
-    EXPECT_EQ(answers.log, (Log{"save LUV-Dateien (*.ov2) as ",
+    ASSERT_EQ(answers.log, (Log{"save LUV-Dateien (*.ov2) as ",
                                 "Konvertierung beendet: Komplette .ov2 Datei wurde erfolgreich "
                                 "erstellt ! (Information, 1 button)"}));
     EXPECT_EQ(captions.size(), static_cast<qsizetype>(processes.starts.size()));
