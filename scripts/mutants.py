@@ -230,6 +230,13 @@ mutant("label-right-anchor-lost", "src/platform/qt/caption_views.cpp",
 mutant("quit-on-last-window", "src/app/desktop_program.cpp",
        "QApplication::setQuitOnLastWindowClosed(false);",
        "QApplication::setQuitOnLastWindowClosed(true);")
+mutant("task-bar-window-as-tool", "src/platform/qt/window_view.cpp",
+       "layout.inTaskBar ? Qt::Window : Qt::Tool", "Qt::Tool")
+mutant("message-title-clipped", "src/platform/qt/qt_message_dialog.cpp",
+       "QMessageBox box(icon, QString::fromStdString(title),",
+       "QMessageBox box(icon, QString::fromStdString(title.substr(1)),")
+mutant("caption-line-ends-kept", "src/platform/qt/control_view.cpp",
+       "    text.replace(QStringLiteral(\"\\r\\n\"), QStringLiteral(\"\\n\"));\n", "")
 
 # src/conversion
 mutant("script-percent-not-doubled", "src/conversion/script_file.cpp",

@@ -23,19 +23,21 @@ inline std::int32_t int32At(std::string_view bytes, std::size_t offset) {
     return static_cast<std::int32_t>(value);
 }
 
-// Type 2: length, lon, lat, name, NUL.
-inline std::string simplePoi(std::int32_t lon, std::int32_t lat, std::string_view name) {
-    return std::string(1, '\x02') + int32le(static_cast<std::int32_t>(14 + name.size())) +
-           int32le(lon) + int32le(lat) + std::string(name) + std::string(1, '\0');
+// A POI record: type, length, lon, lat, then its NUL-ended strings.
+inline std::string poiRecord(char type, std::int32_t lon, std::int32_t lat,
+                             const std::string& strings) {
+    return std::string(1, type) + int32le(static_cast<std::int32_t>(13 + strings.size())) +
+           int32le(lon) + int32le(lat) + strings;
 }
 
-// Type 3: length, lon, lat, name NUL, id NUL, extra NUL.
+inline std::string simplePoi(std::int32_t lon, std::int32_t lat, std::string_view name) {
+    return poiRecord('\x02', lon, lat, std::string(name) + '\0');
+}
+
 inline std::string extendedPoi(std::int32_t lon, std::int32_t lat, std::string_view name,
                                std::string_view id, std::string_view extra) {
-    const std::string strings =
-        std::string(name) + '\0' + std::string(id) + '\0' + std::string(extra) + '\0';
-    return std::string(1, '\x03') + int32le(static_cast<std::int32_t>(13 + strings.size())) +
-           int32le(lon) + int32le(lat) + strings;
+    return poiRecord('\x03', lon, lat,
+                     std::string(name) + '\0' + std::string(id) + '\0' + std::string(extra) + '\0');
 }
 
 // Type 1: block length, east, north, west, south.

@@ -1,7 +1,8 @@
 #include "poi_files.h"
 
-#include <algorithm>
 #include <cstdint>
+
+#include "asc_writer.h"
 
 namespace kavinor::test {
 namespace {
@@ -26,22 +27,6 @@ Poi samplePoi(std::size_t i) {
         poi.extra = "+49 30 \"" + std::to_string(i) + "\"";
     }
     return poi;
-}
-
-std::string degrees(std::int32_t units) {
-    const std::int64_t magnitude = units < 0 ? -std::int64_t{units} : units;
-    std::string fraction = std::to_string(magnitude % 100'000);
-    fraction.insert(0, 5 - fraction.size(), '0');
-    return (units < 0 ? "-" : "") + std::to_string(magnitude / 100'000) + "." + fraction;
-}
-
-std::string quoted(std::string_view text) {
-    std::string out = "\"";
-    for (const char c : text) {
-        out += c;
-        if (c == '"') out += '"';
-    }
-    return out + '"';
 }
 
 std::string ov2Records(const std::vector<Poi>& pois) {
@@ -76,9 +61,7 @@ std::string sampleAsc(std::size_t count) {
 std::string ascFile(const std::vector<Poi>& pois) {
     std::string text;
     for (const Poi& p : pois) {
-        text += degrees(p.lon) + "," + degrees(p.lat) + "," + quoted(p.name);
-        if (p.extended) text += "," + quoted(p.id) + "," + quoted(p.extra);
-        text += "\r\n";
+        ov2::appendAscLine(text, {p.lon, p.lat, p.name, p.id, p.extra, p.extended});
     }
     return text;
 }
@@ -87,17 +70,6 @@ std::vector<Poi> joined(std::initializer_list<std::vector<Poi>> parts) {
     std::vector<Poi> all;
     for (const std::vector<Poi>& part : parts) all.insert(all.end(), part.begin(), part.end());
     return sorted(all);
-}
-
-std::vector<std::string> sortedLines(std::string_view text) {
-    std::vector<std::string> lines;
-    for (std::size_t end; (end = text.find("\r\n")) != std::string_view::npos;) {
-        lines.emplace_back(text.substr(0, end));
-        text.remove_prefix(end + 2);
-    }
-    if (!text.empty()) lines.emplace_back(text);
-    std::sort(lines.begin(), lines.end());
-    return lines;
 }
 
 }  // namespace kavinor::test

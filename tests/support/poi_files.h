@@ -1,12 +1,11 @@
 #pragma once
 
-// Whole .ov2 and .asc files made of POI lists for tests, encoded by hand, and the POIs a merge
-// of several must hold.
+// Whole .ov2 files (encoded by hand) and .asc files made of POI lists for tests, and the POIs a
+// merge of several must hold.
 
 #include <cstddef>
 #include <initializer_list>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "ov2_bytes.h"
@@ -16,7 +15,7 @@ namespace kavinor::test {
 
 // The .ov2 records of `pois` within one area.
 std::string ov2File(const std::vector<Poi>& pois);
-// The .asc lines of `pois` in the form dumpov2 writes them: five decimals, CR LF each.
+// The .asc lines of `pois`, as the tools write them.
 std::string ascFile(const std::vector<Poi>& pois);
 
 // `count` POIs spread over the world with distinct names, some extended, some with quotes,
@@ -27,8 +26,5 @@ std::string sampleAsc(std::size_t count);
 
 // All POIs of `parts`, sorted, for comparing with what a merge made.
 std::vector<Poi> joined(std::initializer_list<std::vector<Poi>> parts);
-
-// The lines of `text` without their CR LF, sorted; a last line without CR LF is kept as it is.
-std::vector<std::string> sortedLines(std::string_view text);
 
 }  // namespace kavinor::test
