@@ -3,16 +3,14 @@
 
 #include <algorithm>
 #include <fstream>
-#include <numeric>
 
 #include "atomic_file.h"
 #include "io_error.h"
-#include "same_bytes.h"
 #include "test_files.h"
 #include "winpath.h"
 
-// The tools' output, which appears only complete, and names written as on Windows. Reading
-// input is tested on the programs.
+// The tools' output, which goes only where a file can be, and names written as on Windows. The
+// bytes written and reading input are tested on the programs.
 
 namespace kavinor::test {
 namespace {
@@ -20,48 +18,11 @@ namespace {
 namespace fs = std::filesystem;
 using Names = std::vector<std::string>;
 
-constexpr std::size_t kMiB = 1 << 20;
-
 class Files : public ::testing::Test {
 protected:
     fs::path target() const { return tmp.path() / "ziel.ov2"; }
     TempDir tmp;
 };
-
-// Written in pieces around the buffer's size, or abandoned: until commit only a temporary file
-// is added, and an abandoned one is removed, leaving the old target or none.
-TEST_F(Files, OutputAppearsOnlyOnCommitWithExactlyTheBytesWritten) {
-    std::vector<std::size_t> manySmall(300'000, 7);
-    manySmall.push_back(1);
-    for (const std::vector<std::size_t>& sizes :
-         std::vector<std::vector<std::size_t>>{{}, {5, kMiB + 1, 3}, {kMiB - 1, 2}, manySmall}) {
-        SCOPED_TRACE(sizes.size());
-        const auto before = contents(tmp.path());
-        // Bytes that take every value and do not repeat with the period of any buffer size.
-        std::string expected(std::accumulate(sizes.begin(), sizes.end(), std::size_t{0}), '\0');
-        for (std::size_t i = 0; i < expected.size(); ++i) {
-            expected[i] = static_cast<char>((i * 131 + i / 251) % 256);
-        }
-        for (const bool commit : {false, true}) {
-            {
-                AtomicFile file(target(), "ziel.ov2");
-                std::size_t at = 0;
-                for (std::size_t size : sizes) {
-                    file.write(expected.data() + at, size);
-                    at += size;
-                }
-                EXPECT_EQ(listNames(tmp.path()).size(), before.size() + 1);
-                if (commit) file.commit();
-            }
-            if (commit) {
-                EXPECT_EQ(listNames(tmp.path()), Names{"ziel.ov2"});
-                EXPECT_TRUE(sameBytes(readFile(target()), expected));
-            } else {
-                EXPECT_TRUE(contents(tmp.path()) == before) << "abandoned output changed files";
-            }
-        }
-    }
-}
 
 // A directory, a pipe or a missing directory as the target is an error naming the file as
 // displayed, and nothing is left or replaced; so is a directory that appears before commit. A

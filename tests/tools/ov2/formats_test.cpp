@@ -182,21 +182,6 @@ TEST(Formats, MalformedTextIsAnErrorAtItsLineAndColumn) {
     EXPECT_EQ(errorOf([] { return make("; nothing\r\n\x1A"); }), "no error: ");
 }
 
-// Text of joined parts, escapes, umlauts in Windows-1252 and UTF-8, extended records, more
-// records than one area holds and more text than one write. Dumping and making again changes
-// nothing: the index depends only on the POIs' order.
-TEST(Formats, TextRoundTripKeepsEveryRecordExactly) {
-    std::string asc = "\xEF\xBB\xBF; Seen\r\n-0.12776,51.50735,\"London\"\r\n";
-    for (int i = 0; i < 3000; ++i) {
-        asc += std::to_string(i % 17) + "." + std::to_string(10000 + i % 1000) + "," +
-               std::to_string(47 + i % 7) + ".5,\"S\xE4\x65 \"\"" + std::to_string(i) + "\"\"\"";
-        asc += i % 10 == 0 ? ",\"id" + std::to_string(i) + "\",\"M\xC3\xBChle\"\n" : "\r\n";
-    }
-    const std::string text = dump(make(asc + "\x1A"));
-    EXPECT_EQ(sorted(readAsc(text)), sorted(readAsc(asc)));
-    EXPECT_EQ(dump(make(text)), text);
-}
-
 // Forty POIs at four latitudes, ten at each: the southern half takes latitudes 0 and 1 whatever
 // order a partition leaves equal keys in, and each half keeps input order. Sixty-four on a line
 // running east, two at each place, split between longitudes 15 and 16.

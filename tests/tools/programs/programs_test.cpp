@@ -47,8 +47,8 @@ TEST(Programs, RunsAsWrittenAndFailuresLeaveNothingHalfMade) {
                              "Ordner mit Ümlaut & $HOME; `id`/Meine Karte & Co; $PATH.ov2"}) {
         writeFile(work / name, sampleOv2(40));
     }
-    writeFile(work / "karte.asc", sampleAsc(40));
-    writeFile(work / "Unter" / "Daten.ASC", sampleAsc(40));
+    writeFile(work / "karte.asc", sampleAsc(2000));
+    writeFile(work / "Unter" / "Daten.ASC", sampleAsc(2000));
     writeFile(work / "kaputt.ov2", sampleOv2(40'000) + "\x07xxxx");
     writeFile(work / "kaputt.asc", sampleAsc(40'000) + "1.0,\"x\"\r\n");
     for (const char* old : {"ziel.asc", "ZIEL.OV2", "Aus/Neu.Ov2", "Ergebnis.ASC"})
@@ -120,9 +120,8 @@ TEST(Programs, RunsAsWrittenAndFailuresLeaveNothingHalfMade) {
     for (const char* dumped : {"Aus/zwei.asc", "Ergebnis.ASC", apfel.c_str()}) {
         EXPECT_EQ(readFile(work / dumped), sampleAsc(40)) << dumped;
     }
-    for (const std::string& made : {std::string("Aus/Neu.Ov2"), strasse}) {
-        EXPECT_EQ(sorted(readOv2(readFile(work / made))), sorted(samplePois(40))) << made;
-    }
+    EXPECT_EQ(sorted(readOv2(readFile(work / "Aus/Neu.Ov2"))), sorted(samplePois(2000)));
+    EXPECT_EQ(sorted(readOv2(readFile(work / strasse))), sorted(samplePois(40)));
     EXPECT_EQ(readFile(work / "ziel.asc") + readFile(work / "ZIEL.OV2"), "altalt");
     for (const std::string& made : {std::string("Aus/zwei.asc"), apfel, strasse}) {
         expected.push_back(made);
