@@ -1,14 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "bmp_writer.h"
 #include "icon_source.h"
 #include "ov2_bytes.h"
 #include "run_tool.h"
 #include "test_files.h"
-
-// icon.bmp: its text source, the 4-bit bitmap writer and the build step that draws it.
 
 namespace kavinor::icon {
 namespace {

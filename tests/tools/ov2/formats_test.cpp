@@ -8,8 +8,6 @@
 #include "ov2_bytes.h"
 #include "poi_list.h"
 
-// The two file formats: reading, writing, converting, the area index, and what is refused where.
-
 namespace kavinor::ov2 {
 namespace {
 
