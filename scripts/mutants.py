@@ -55,6 +55,8 @@ mutant("atomic-link-replaced", "tools/common/atomic_file.cpp",
        "std::filesystem::is_symlink(std::filesystem::symlink_status(target_, ec))) {", "false) {")
 mutant("tool-empty-output-name", "tools/common/tool_main.cpp",
        "args[1].empty() || args[2].empty()", "args[1].empty()")
+mutant("atomic-commit-unflushed", "tools/common/atomic_file.cpp",
+       "void AtomicFile::commit() {\n    flushBuffer();", "void AtomicFile::commit() {")
 
 # tools/kvcmd: the interpreter
 mutant("percent-not-halved", "tools/kvcmd/percent.cpp",

@@ -3,8 +3,6 @@
 #include "line_parser.h"
 #include "percent.h"
 
-// A script line before it runs: percent expansion, redirections and words.
-
 namespace kavinor::kvcmd {
 namespace {
 
