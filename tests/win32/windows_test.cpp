@@ -118,8 +118,11 @@ protected:
     }
 
     const fs::path tools = fs::absolute(KAVINOR_TOOL_DIR);
+    // Named for the moment too: Wine gives its processes small numbers again and again, and
+    // the output directory past the path limit is more than the clean-up can remove.
     const fs::path dir =
-        fs::temp_directory_path() / ("kavinor-" + std::to_string(GetCurrentProcessId()));
+        fs::temp_directory_path() / ("kavinor-" + std::to_string(GetCurrentProcessId()) + "-" +
+                                     std::to_string(GetTickCount64()));
     const fs::path source = dir / L"Quelle \u00c4 mit Blank";
     const fs::path out = dir / L"Ziel \u00f6 mit Blank";
     platform::Win32Processes processes;
