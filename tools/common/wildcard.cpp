@@ -63,6 +63,34 @@ private:
     bool dotStar_;
 };
 
+// A directory entry whose name matched, with the name as text and folded once: a directory
+// may hold tens of thousands.
+struct Match {
+    std::filesystem::directory_entry entry;
+    std::string name;
+    std::vector<std::uint64_t> folded;
+};
+
+// The entries of the directory that `written` names whose names match its last component, in
+// the directory's own order.
+std::vector<Match> matchesOf(std::string_view written) {
+    const std::size_t start = lastComponentStart(written);
+    const FoldedPattern pattern(written.substr(start));
+    const std::filesystem::path dir =
+        start == 0 ? std::filesystem::path(".") : resolve(written.substr(0, start));
+    std::vector<Match> matches;
+    std::error_code ec;
+    std::filesystem::directory_iterator it(dir, ec);
+    for (; !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
+        std::string name = sys::textOf(it->path().filename());
+        std::vector<std::uint64_t> folded = foldCharacters(name);
+        if (pattern.matches(name, folded)) {
+            matches.push_back({*it, std::move(name), std::move(folded)});
+        }
+    }
+    return matches;
+}
+
 }  // namespace
 
 bool hasWildcard(std::string_view written) {
@@ -74,42 +102,21 @@ bool matchesWildcard(std::string_view pattern, std::string_view name) {
 }
 
 std::vector<std::filesystem::directory_entry> wildcardMatches(std::string_view written) {
-    const std::size_t start = lastComponentStart(written);
-    const FoldedPattern pattern(written.substr(start));
-    const std::filesystem::path dir =
-        start == 0 ? std::filesystem::path(".") : resolve(written.substr(0, start));
-    std::vector<std::filesystem::directory_entry> matches;
-    std::error_code ec;
-    std::filesystem::directory_iterator it(dir, ec);
-    for (; !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
-        const std::string name = sys::textOf(it->path().filename());
-        if (pattern.matches(name, foldCharacters(name))) matches.push_back(*it);
-    }
-    return matches;
+    std::vector<std::filesystem::directory_entry> entries;
+    for (Match& match : matchesOf(written)) entries.push_back(std::move(match.entry));
+    return entries;
 }
 
 std::vector<std::filesystem::path> expandWildcard(std::string_view written) {
-    // Each name is folded once for the sort: a directory may hold tens of thousands.
-    struct Found {
-        std::vector<std::uint64_t> folded;
-        std::string name;
-    };
-    std::vector<Found> found;
-    for (const std::filesystem::directory_entry& entry : wildcardMatches(written)) {
-        std::string name = sys::textOf(entry.path().filename());
-        found.push_back({foldCharacters(name), std::move(name)});
-    }
-    // The order of lessFolded.
-    std::sort(found.begin(), found.end(), [](const Found& a, const Found& b) {
+    std::vector<Match> found = matchesOf(written);
+    // The order of lessFolded, on the names folded for the match.
+    std::sort(found.begin(), found.end(), [](const Match& a, const Match& b) {
         return a.folded != b.folded ? a.folded < b.folded : a.name < b.name;
     });
-    const std::size_t start = lastComponentStart(written);
-    const std::filesystem::path dir =
-        start == 0 ? std::filesystem::path() : resolve(written.substr(0, start));
+    const bool bare = lastComponentStart(written) == 0;
     std::vector<std::filesystem::path> paths;
     paths.reserve(found.size());
-    for (const Found& f : found)
-        paths.push_back(start == 0 ? sys::pathFromText(f.name) : dir / sys::pathFromText(f.name));
+    for (const Match& f : found) paths.push_back(bare ? f.entry.path().filename() : f.entry.path());
     return paths;
 }
 
