@@ -192,7 +192,7 @@ mutant("fill-keeps-first-listed", "src/mainwindow/fmr_main.cpp",
        "if (kept < found.size()) std::nth_element(found.begin(), end, found.end());", "")
 mutant("about-not-modal", "src/startup/help_menu.cpp", "frmAbout.showModal();", "frmAbout.show();")
 mutant("fill-lists-unsafe-names", "src/mainwindow/fmr_main.cpp",
-       "pages.toAnsi(name) == bytes && safeNames.isSafeName(name)", "pages.toAnsi(name) == bytes")
+       "return !safeNames.isSafeName(entry.second);", "return false;")
 mutant("confirm-keeps-targets", "src/mainwindow/source_selection.cpp",
        "    lstAuswahl2.clear();\n    strPattern", "    strPattern")
 mutant("collation-key-without-name", "src/platform/posix/icu_collation.cpp", "key.append(text);", "")

@@ -80,14 +80,9 @@ void FmrMain::Wait(std::int32_t mSek) {
 }
 
 void FmrMain::FillSourceList() {
-    const platform::CodePages& pages = platform.codePages;
-    std::vector<std::pair<std::string, std::string>> found;  // sort key, name
-    for (const std::string& bytes : platform.directories.listFiles(pages.toAnsi(strPattern))) {
-        std::string name = pages.fromAnsi(bytes);
-        if (pages.toAnsi(name) == bytes && safeNames.isSafeName(name)) {
-            found.emplace_back(platform.collation.sortKey(name), std::move(name));
-        }
-    }
+    std::vector<std::pair<std::string, std::string>> found =
+        exactNames(platform.directories.listFiles(platform.codePages.toAnsi(strPattern)));
+    std::erase_if(found, [this](const auto& entry) { return !safeNames.isSafeName(entry.second); });
     // Of more names than the list holds, the same ones on every run: those that sort first.
     const auto kept = std::min<std::size_t>(found.size(), forms::ListBox::kMaxEntries);
     const auto end = found.begin() + static_cast<std::ptrdiff_t>(kept);
@@ -98,6 +93,19 @@ void FmrMain::FillSourceList() {
         lstAuswahl1.add(std::move(found[i].second), std::move(found[i].first));
     }
     lblDatei1.setCaption("Anzahl der Input-Dateien : " + std::to_string(lstAuswahl1.count()));
+}
+
+std::vector<std::pair<std::string, std::string>> FmrMain::exactNames(
+    const std::vector<std::string>& listed) const {
+    const platform::CodePages& pages = platform.codePages;
+    std::vector<std::pair<std::string, std::string>> keyed;
+    for (const std::string& bytes : listed) {
+        std::string name = pages.fromAnsi(bytes);
+        if (pages.toAnsi(name) == bytes) {
+            keyed.emplace_back(platform.collation.sortKey(name), std::move(name));
+        }
+    }
+    return keyed;
 }
 
 void FmrMain::created() {

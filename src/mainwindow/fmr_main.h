@@ -4,6 +4,7 @@
 #include <initializer_list>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "control.h"
@@ -115,6 +116,10 @@ private:
     void showTargetCount();
     void enableTransfers(bool targetFilled);
 
+    // The names of `listed`, in the ANSI page, that come back from it as they went (one that
+    // does not could not be opened), each after its sort key.
+    std::vector<std::pair<std::string, std::string>> exactNames(
+        const std::vector<std::string>& listed) const;
     std::optional<std::vector<std::string>> subdirectories(const std::string& dir);
     std::string driveRoot(const std::string& path);
 

@@ -91,18 +91,10 @@ void FmrMain::setInputClosed() {
 }
 
 std::optional<std::vector<std::string>> FmrMain::subdirectories(const std::string& dir) {
-    const platform::CodePages& pages = platform.codePages;
-    std::optional<std::vector<std::string>> found =
-        platform.directories.listDirectories(pages.toAnsi(dir));
+    const std::optional<std::vector<std::string>> found =
+        platform.directories.listDirectories(platform.codePages.toAnsi(dir));
     if (!found) return std::nullopt;
-    std::vector<std::pair<std::string, std::string>> keyed;
-    for (const std::string& bytes : *found) {
-        std::string name = pages.fromAnsi(bytes);
-        // A name that does not come back as it went could not be opened.
-        if (pages.toAnsi(name) == bytes) {
-            keyed.emplace_back(platform.collation.sortKey(name), std::move(name));
-        }
-    }
+    std::vector<std::pair<std::string, std::string>> keyed = exactNames(*found);
     std::sort(keyed.begin(), keyed.end());
     std::vector<std::string> names;
     for (auto& [key, name] : keyed) names.push_back(std::move(name));
