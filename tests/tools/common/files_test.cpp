@@ -9,9 +9,6 @@
 #include "test_files.h"
 #include "winpath.h"
 
-// The tools' output, which goes only where a file can be, and names written as on Windows. The
-// bytes written and reading input are tested on the programs.
-
 namespace kavinor::test {
 namespace {
 
@@ -24,10 +21,7 @@ protected:
     TempDir tmp;
 };
 
-// A directory, a pipe or a missing directory as the target is an error naming the file as
-// displayed, and nothing is left or replaced; so is a directory that appears before commit. A
-// link stays a link to the new bytes; the longest name the file system takes is no problem for
-// the temporary file beside it.
+// The longest name the file system takes is no problem for the temporary file beside it.
 TEST_F(Files, OutputGoesOnlyWhereAFileCanBe) {
     fs::create_directory(tmp.path() / "ordner.ov2");
     ASSERT_EQ(mkfifo((tmp.path() / "rohr.ov2").c_str(), 0600), 0);
@@ -69,9 +63,7 @@ TEST_F(Files, OutputGoesOnlyWhereAFileCanBe) {
     EXPECT_EQ(listNames(tmp.path()).size(), before.size() + 3);
 }
 
-// Either separator, doubled or not, counts once; each component is found without regard to case
-// unless it exists as written, among case variants always the same one; what matches nothing
-// is kept as written.
+// Among case variants always the same one is found.
 TEST_F(Files, WrittenNamesFindTheirFiles) {
     const Names variants = {"karte.OV2", "KARTE.ov2", "Karte.Ov2", "kArTe.ov2"};
     for (std::size_t i = 0; i < variants.size(); ++i) {

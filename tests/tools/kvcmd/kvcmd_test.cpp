@@ -9,9 +9,6 @@
 #include "run_tool.h"
 #include "test_files.h"
 
-// kvcmd as built, on step scripts: what they print and leave. On bad input each complaint is
-// one line, the script goes on, and nothing changes but what the lines that can work do.
-
 namespace kavinor::test {
 namespace {
 
@@ -93,8 +90,7 @@ protected:
         return tree;
     }
 
-    // Runs the script of these sections of lines, checks what it printed and that the tree
-    // changed by `changes` only (an empty text: removed).
+    // `changes` maps a path to its new bytes, or to "" for a path removed.
     void expectScript(std::initializer_list<Lines> script, std::initializer_list<Lines> output,
                       std::initializer_list<Lines> errors, const Tree& changes) const {
         const auto text = [](std::initializer_list<Lines> sections) {
@@ -127,7 +123,6 @@ std::string echoed(const fs::path& dir, const std::string& command) {
     return "\r\n" + dir.string() + ">" + command;
 }
 
-// Each section works in a directory of its own; lines end in CR LF, LF or CR.
 TEST_F(Kvcmd, CommandsOfTheStepScriptsDoExactlyTheirWork) {
     make({"Unter/", "ziel.TXT", "join/a.txt", "join/b.txt", "join/ziel.txt", "alle/seen.asc",
           "alle/Burgen.ASC", "alle/a_b.asc", "alle/AB.asc", "alle/notiz.txt", "alle/alles.asc",
@@ -189,11 +184,8 @@ TEST_F(Kvcmd, CommandsOfTheStepScriptsDoExactlyTheirWork) {
          {"weg/Y.TMP", ""}});
 }
 
-// Directories that are not there or cannot be, commands, quotes and redirections that cannot
-// work, names of no file, removals that must not happen, files that cannot be read or written,
-// programs that cannot start, which are never handed to a shell, and names holding shell
-// characters, which are only names. Permission bits do not bind root, so a test running as root
-// runs kvcmd as nobody, from a copy that nobody can reach.
+// Permission bits do not bind root, so a test running as root runs kvcmd as nobody, from a copy
+// that nobody can reach.
 TEST_F(Kvcmd, BadInputIsOneLineEachAndChangesNothingElse) {
     make({"a.txt", "datei.txt", "ordner/inhalt.txt", "ordner/gross.txt/", "vorhanden.txt",
           "lesend/drin.txt", "gesperrt/", "ziel.txt", "und&oder.txt"});
@@ -282,10 +274,6 @@ TEST_F(Kvcmd, BadInputIsOneLineEachAndChangesNothingElse) {
     fs::permissions(work() / "lesend", fs::perms::owner_all);
 }
 
-// Without a script that can run, or when the log of its command line cannot open, kvcmd says
-// so in one line and runs nothing; a script run directly gets its arguments; a program runs
-// with its output where the line sends it, found also under a name ending in .exe and under a
-// path with blanks.
 TEST_F(Kvcmd, InvocationAndProgramsRunFromScripts) {
     make({"ordner.bat/inhalt.txt", "datei.txt"});
     writeFile(work() / "args.bat", crlf({"@echo %1-%2 >args.txt"}));
@@ -331,7 +319,6 @@ TEST_F(Kvcmd, InvocationAndProgramsRunFromScripts) {
     EXPECT_TRUE(run.errors.starts_with("dumpov2: usage: ")) << run.errors;
 }
 
-// The listing's columns and German thousands, no way up at a root, and the local clock.
 TEST_F(Kvcmd, DirDateAndTimeShowWhatIsThere) {
     make({"Liste/klein.asc", "Liste/Unter/"});
     writeFile(work() / "Liste" / "groß.ov2", std::string(1234, 'x'));
