@@ -15,14 +15,10 @@ namespace {
 namespace fs = std::filesystem;
 using Names = std::vector<std::string>;
 
-class Files : public ::testing::Test {
-protected:
-    fs::path target() const { return tmp.path() / "ziel.ov2"; }
-    TempDir tmp;
-};
-
 // The longest name the file system takes is no problem for the temporary file beside it.
-TEST_F(Files, OutputGoesOnlyWhereAFileCanBe) {
+TEST(Files, OutputGoesOnlyWhereAFileCanBe) {
+    TempDir tmp;
+    const fs::path target = tmp.path() / "ziel.ov2";
     fs::create_directory(tmp.path() / "ordner.ov2");
     ASSERT_EQ(mkfifo((tmp.path() / "rohr.ov2").c_str(), 0600), 0);
     const Names before = listNames(tmp.path());
@@ -37,17 +33,17 @@ TEST_F(Files, OutputGoesOnlyWhereAFileCanBe) {
     }
     EXPECT_TRUE(fs::is_fifo(tmp.path() / "rohr.ov2"));
     {
-        AtomicFile file(target(), "ziel.ov2");
+        AtomicFile file(target, "ziel.ov2");
         file.write("abc");
-        fs::create_directory(target());
+        fs::create_directory(target);
         EXPECT_THROW(file.commit(), IoError);
     }
-    EXPECT_TRUE(fs::is_directory(target()));
+    EXPECT_TRUE(fs::is_directory(target));
     EXPECT_EQ(listNames(tmp.path()).size(), before.size() + 1);
-    fs::remove(target());
+    fs::remove(target);
 
     writeFile(tmp.path() / "Daten" / "echt.ov2", "alt");
-    fs::create_symlink(tmp.path() / "Daten" / "echt.ov2", target());
+    fs::create_symlink(tmp.path() / "Daten" / "echt.ov2", target);
     const std::string longName = std::string(251, 'k') + ".ov2";
     ASSERT_TRUE(std::ofstream(tmp.path() / longName).good())
         << "the file system takes no such name";
@@ -56,7 +52,7 @@ TEST_F(Files, OutputGoesOnlyWhereAFileCanBe) {
         file.write("neu");
         file.commit();
     }
-    EXPECT_TRUE(fs::is_symlink(target()));
+    EXPECT_TRUE(fs::is_symlink(target));
     EXPECT_EQ(contents(tmp.path() / "Daten"),
               (std::map<std::string, std::string>{{"echt.ov2", "neu"}}));
     EXPECT_EQ(readFile(tmp.path() / longName), "neu");
@@ -64,7 +60,8 @@ TEST_F(Files, OutputGoesOnlyWhereAFileCanBe) {
 }
 
 // Among case variants always the same one is found.
-TEST_F(Files, WrittenNamesFindTheirFiles) {
+TEST(Files, WrittenNamesFindTheirFiles) {
+    TempDir tmp;
     const Names variants = {"karte.OV2", "KARTE.ov2", "Karte.Ov2", "kArTe.ov2"};
     for (std::size_t i = 0; i < variants.size(); ++i) {
         writeFile(tmp.path() / "eins" / variants[i], "x");
