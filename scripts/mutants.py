@@ -103,6 +103,12 @@ mutant("del-directory-emptied", "tools/kvcmd/del_command.cpp",
        "    if (false) {\n        writeLine(streams.err, messages::isADirectory")
 mutant("rd-removes-contents", "tools/kvcmd/directory_commands.cpp",
        "if (fs::remove(target, ec); ec) {", "if (fs::remove_all(target, ec); ec) {")
+mutant("program-trailing-blank-kept", "tools/kvcmd/interpreter.cpp",
+       "runProgram(trimTrailingBlanks(words.front().text), arguments, streams);",
+       "runProgram(words.front().text, arguments, streams);")
+mutant("program-exe-by-case", "tools/kvcmd/program.cpp",
+       'winpath::equalFolded(name.substr(name.size() - 4), ".exe")',
+       'name.substr(name.size() - 4) == ".exe"')
 
 # tools/icon
 mutant("bmp-row-padding", "tools/icon/bmp_writer.cpp",

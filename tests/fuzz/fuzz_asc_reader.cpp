@@ -1,6 +1,4 @@
-// Feeds arbitrary text to the .asc reader. Bad text must end in a FormatError; text that reads
-// cleanly must give an .ov2 file holding exactly its records, which dumps back to text holding
-// them too.
+// Text that reads cleanly makes an .ov2 file of exactly its records, which dumps back to them.
 #include "convert.h"
 #include "format_error.h"
 #include "poi_list.h"

@@ -1,6 +1,5 @@
-// Feeds arbitrary script lines to kvcmd's line reading. A line is refused with a SyntaxError
-// or read into a command with balanced quotes and no operator outside them, whose words hold
-// no quote; and any name matches itself and `*` as a wildcard.
+// A line is refused or read into a command with balanced quotes, no operator outside them and
+// words without quotes; any name matches itself and `*`.
 #include "builtins.h"
 #include "line_parser.h"
 #include "percent.h"

@@ -1,5 +1,4 @@
-// Feeds arbitrary bytes to the .ov2 reader. Corrupt input must end in a FormatError; input
-// that reads cleanly must survive the trip through text and back with every POI exact.
+// Bytes that read cleanly survive the trip through text and back with every POI exact.
 #include "convert.h"
 #include "format_error.h"
 #include "poi_list.h"

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "bmp_writer.h"
 #include "icon_source.h"
 #include "ov2_bytes.h"
@@ -10,6 +12,7 @@ namespace kavinor::icon {
 namespace {
 
 using test::int32le;
+using namespace std::string_literals;
 
 std::string encode(const IndexedImage& image) {
     StringSink sink;
@@ -17,8 +20,7 @@ std::string encode(const IndexedImage& image) {
     return sink.bytes;
 }
 
-// 3 x 2 pixels: an odd width, so each row ends in a lone high nibble and is padded to 4 bytes;
-// rows bottom-up, the palette blue, green, red, zero.
+// An odd width: each row ends in a lone high nibble and is padded to 4 bytes.
 TEST(BmpWriter, FourBitBottomUpBitmapByteForByte) {
     IndexedImage image{3, 2, {}, {0x1, 0x2, 0x3, 0xA, 0xB, 0xC}};
     std::string palette;
@@ -59,11 +61,10 @@ std::string errorOf(const std::string& text) {
 
 TEST(IconSource, ReadsSizePaletteAndRowsAndNamesWhereItFails) {
     const IndexedImage image = parseIconSource("; Kopf\r\n" + source("  1F0\r\n\tAbc\r\n"), "i");
-    EXPECT_EQ(image.width, 3);
-    EXPECT_EQ(image.height, 2);
-    EXPECT_EQ(image.palette[1], (Rgb{0xA0, 0xB1, 0xC1}));
-    EXPECT_EQ(image.palette[15], (Rgb{0xA0, 0xB1, 0xCF}));
-    EXPECT_EQ(image.pixels, (std::vector<std::uint8_t>{1, 15, 0, 10, 11, 12}));
+    EXPECT_EQ(
+        std::tie(image.width, image.height, image.palette[1], image.palette[15], image.pixels),
+        std::make_tuple(3, 2, Rgb{0xA0, 0xB1, 0xC1}, Rgb{0xA0, 0xB1, 0xCF},
+                        std::vector<std::uint8_t>{1, 15, 0, 10, 11, 12}));
 
     std::string missing = source("123\n123\n");
     missing.erase(missing.find("7 #"), 11);
@@ -98,8 +99,6 @@ TEST(IconSource, ReadsSizePaletteAndRowsAndNamesWhereItFails) {
     for (const auto& [text, message] : cases) EXPECT_EQ(errorOf(text), message) << text;
 }
 
-// The build's bitmap is the drawing of its source; a broken source or wrong usage stops
-// make_icon with one line, leaving the target as it was.
 TEST(MakeIcon, DrawsTheBuiltIconAndRefusesBadInput) {
     const std::string built = test::readFile(KAVINOR_ICON_BMP);
     EXPECT_EQ(built, encode(parseIconSource(test::readFile(KAVINOR_ICON_SOURCE), "icon.txt")));
@@ -111,12 +110,11 @@ TEST(MakeIcon, DrawsTheBuiltIconAndRefusesBadInput) {
     const auto run = [&](const std::vector<std::string>& args) {
         return test::runTool(KAVINOR_MAKE_ICON, args, dir.path(), dir.path() / "stderr");
     };
-    const test::ToolRun bad = run({"icon.txt", "icon.bmp"});
-    EXPECT_EQ(bad.exitCode, 1);
-    EXPECT_EQ(bad.errors, "make_icon: icon.txt:2: the file ends before its pixels section\n");
-    const test::ToolRun usage = run({"only-one.txt"});
-    EXPECT_EQ(usage.exitCode, 2);
-    EXPECT_EQ(usage.errors, "make_icon: usage: make_icon SOURCE.txt OUTPUT.bmp\n");
+    const test::ToolRun bad = run({"icon.txt", "icon.bmp"}), usage = run({"only-one.txt"});
+    EXPECT_EQ(
+        std::tie(bad.exitCode, bad.errors, usage.exitCode, usage.errors),
+        std::make_tuple(1, "make_icon: icon.txt:2: the file ends before its pixels section\n"s, 2,
+                        "make_icon: usage: make_icon SOURCE.txt OUTPUT.bmp\n"s));
     EXPECT_EQ(
         test::contents(dir.path()),
         (std::map<std::string, std::string>{

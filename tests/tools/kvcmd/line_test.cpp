@@ -48,8 +48,6 @@ TEST(ScriptLine, RedirectionsAndWords) {
                              "echo a & del x", "dir | more", "sort < x", "echo a >\"unclosed"}) {
         EXPECT_THROW(parseLine(line), SyntaxError) << line;
     }
-    // Blanks separate words, quotes group and are dropped, and a standalone character is a word
-    // of its own outside quotes.
     std::string words;
     for (const Word& word :
          splitWords("  a\tb  pre\"fix mid\"post \"\" \"C:\\Mein Ordner\\x\" a+\"b+c\" + d+", "+")) {

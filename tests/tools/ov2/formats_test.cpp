@@ -35,9 +35,7 @@ std::string errorOf(const std::function<std::string()>& convert) {
     }
 }
 
-// Nested and empty areas and deleted records are passed over, and records larger than the
-// reader's buffer, or across its edge, come through whole. Coordinates get five decimals and
-// their sign also below one degree; inner quotes are doubled, every other byte kept.
+// Records larger than the reader's buffer, or across its edge, come through whole.
 TEST(Formats, DumpWritesOneCrLfLinePerPoiInFileOrderWhateverTheLayout) {
     const std::string odd = "\xEF\xBB\xBF\x1A\t\xFF;,", longName(70'000, 'n');
     const std::string ov2 = area(simplePoi(-12776, 5150735, "London") + deletedRecord(9) +
@@ -78,11 +76,10 @@ TEST(Formats, CorruptRecordsAreErrorsNamingFileAndOffset) {
          "offset 21: a record runs past the end of its area block"},
         {skipper(60, 0, 0, 0, 0) + good,
          "offset 0: area block length 60 runs past the end of its file"},
-        {"\x02" + int32le(16) + int32le(1) + int32le(2) + "abc",
-         "offset 0: the name has no terminating NUL"},
-        {"\x02" + int32le(17) + int32le(1) + int32le(2) + std::string("a\0b\0", 4),
+        {poiRecord('\x02', 1, 2, "abc"), "offset 0: the name has no terminating NUL"},
+        {poiRecord('\x02', 1, 2, std::string("a\0b\0", 4)),
          "offset 0: 2 bytes follow the last string of the record"},
-        {"\x03" + int32le(17) + int32le(1) + int32le(2) + std::string("a\0b\0", 4),
+        {poiRecord('\x03', 1, 2, std::string("a\0b\0", 4)),
          "offset 0: an extended record holds fewer than three strings"},
         {simplePoi(18000001, 0, "x"), "offset 0: coordinates 18000001, 0 lie outside the world"},
         {good + simplePoi(0, -9000001, "x"),
@@ -110,10 +107,8 @@ TEST(Formats, CorruptRecordsAreErrorsNamingFileAndOffset) {
     EXPECT_THROW(reader.next(poi), FormatError);
 }
 
-// Text joined by copy a+b+c: byte-order marks at line starts, a Ctrl-Z after each part, a part
-// without a final line break; comments, blank lines, every kind of line end and blanks around
-// tokens; doubled quotes for one and every other byte as it is. Rounding goes by the digits, so
-// values a double would not hold exactly come out exact.
+// Text joined by copy a+b+c: a byte-order mark and a Ctrl-Z at each part's edge. Rounding goes
+// by the digits, so values a double would not hold exactly come out exact.
 TEST(Formats, AscReadsRecordsOfJoinedPartsRoundingHalfAwayFromZero) {
     const std::string text =
         "\xEF\xBB\xBF; Burgen\r\n13.40495,52.52,\"Berlin\"\r\n\r\n  ;1,2,\"kein Punkt\"\n\t\n"
@@ -180,9 +175,8 @@ TEST(Formats, MalformedTextIsAnErrorAtItsLineAndColumn) {
     EXPECT_EQ(errorOf([] { return make("; nothing\r\n\x1A"); }), "no error: ");
 }
 
-// Forty POIs at four latitudes, ten at each: the southern half takes latitudes 0 and 1 whatever
-// order a partition leaves equal keys in, and each half keeps input order. Sixty-four on a line
-// running east, two at each place, split between longitudes 15 and 16.
+// The southern half of the grid takes latitudes 0 and 1 whatever order a partition leaves equal
+// keys in; the line running east splits between longitudes 15 and 16.
 TEST(Formats, AreasSplitAtTheMedianOfTheWiderSideBreakingTiesByInputOrder) {
     const auto indexed = [](const std::vector<std::pair<std::int32_t, std::int32_t>>& places) {
         std::string bodies;

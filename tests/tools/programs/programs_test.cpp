@@ -6,9 +6,6 @@
 #include "run_tool.h"
 #include "test_files.h"
 
-// dumpov2 and makeov2 as built: exit codes and messages, names as written, no half-made output
-// and what they write. The formats' finer rules are tested on the library.
-
 namespace kavinor::test {
 namespace {
 
@@ -22,16 +19,11 @@ struct Tool {
 constexpr Tool kDump{"dumpov2", DUMPOV2};
 constexpr Tool kMake{"makeov2", MAKEOV2};
 
-// Every run in one directory tree. A failure is its exit code and one line on standard error
-// naming the tool and holding `named`, and changes nothing, however large the valid part before
-// the fault: no output, no temporary file, an existing output and its case variant untouched.
-// Names are read as written on Windows: `\` or `/`, doubled separators as one, relative to the
-// working directory, found without regard to case, so an output replaces its case variant;
-// blanks, umlauts and shell characters are plain names.
+// A failure is one line on standard error naming the tool and holding `named`, and changes
+// nothing, however large the valid part before the fault.
 TEST(Programs, RunsAsWrittenAndFailuresLeaveNothingHalfMade) {
     TempDir temp;
     const fs::path work = temp.path() / "arbeit";
-    // Every path below the working directory, sorted.
     const auto listing = [&] {
         std::vector<std::string> paths;
         for (const auto& entry : fs::recursive_directory_iterator(work)) {
@@ -55,8 +47,7 @@ TEST(Programs, RunsAsWrittenAndFailuresLeaveNothingHalfMade) {
         writeFile(work / old, "alt");
     fs::create_directory(work / "ordner.ov2");
     fs::create_directory(work / "ordner.asc");
-    // A bad record after nested areas; the offset counts every byte before it. Lines 1 to 5
-    // hold a byte-order mark, comments, a blank line and records ended by CR LF, LF and CR.
+    // The offset counts the areas' bytes; the line counts CR LF, LF and CR.
     const std::string berlin = simplePoi(1340495, 5252000, "Berlin");  // 20 bytes
     writeFile(work / "areas.ov2", skipper(21 + 41, 0, 0, 0, 0) + skipper(21 + 20, 0, 0, 0, 0) +
                                       berlin + "\x09" + berlin.substr(1));
@@ -123,9 +114,7 @@ TEST(Programs, RunsAsWrittenAndFailuresLeaveNothingHalfMade) {
     EXPECT_EQ(sorted(readOv2(readFile(work / "Aus/Neu.Ov2"))), sorted(samplePois(2000)));
     EXPECT_EQ(sorted(readOv2(readFile(work / strasse))), sorted(samplePois(40)));
     EXPECT_EQ(readFile(work / "ziel.asc") + readFile(work / "ZIEL.OV2"), "altalt");
-    for (const std::string& made : {std::string("Aus/zwei.asc"), apfel, strasse}) {
-        expected.push_back(made);
-    }
+    expected.insert(expected.end(), {"Aus/zwei.asc", apfel, strasse});
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(listing(), expected);
 }
