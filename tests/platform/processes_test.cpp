@@ -99,11 +99,12 @@ TEST(PosixProcessesTest, RunsScriptsAndEndsThemWithTheToolsTheyStarted) {
         ::close(pipeEnds[0]);
         ::close(pipeEnds[1]);
         ASSERT_TRUE(id && foreign);
+        ASSERT_TRUE(eventually([&] { return livingMembers(*id) + livingMembers(*foreign) == 4; }))
+            << "no tool started";
+        // The script, read whole before its tools run, now holds no file of its own.
         const fs::path fds = "/proc/" + std::to_string(*id) + "/fd";
         EXPECT_EQ(test::listNames(fds), (std::vector<std::string>{"0", "1", "2"}));
         for (const char* fd : {"0", "1", "2"}) EXPECT_EQ(fs::read_symlink(fds / fd), "/dev/null");
-        ASSERT_TRUE(eventually([&] { return livingMembers(*id) + livingMembers(*foreign) == 4; }))
-            << "no tool started";
         EXPECT_FALSE(processes.isRunning(*foreign));
         processes.terminate(*foreign);
         EXPECT_TRUE(other.isRunning(*foreign) && processes.isRunning(*id));
