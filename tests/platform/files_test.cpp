@@ -1,9 +1,9 @@
 #include <errno.h>
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 
 #include "mount_drives.h"
@@ -25,18 +25,20 @@ Names sorted(Names names) {
 }
 
 // The ordinary files that match, links to them included, not hidden ones, directories, dangling
-// links, devices or pipes; either separator, doubled or not; nothing from a directory that
-// cannot be read. The directories, links to them included, not hidden ones; none of a path
-// that is no directory.
-TEST(PosixDirectoryFillTest, ListsTheOrdinaryFilesThatMatchAndTheDirectories) {
+// links, devices or pipes, and the directories, links to them included, not hidden ones; nothing
+// of a path that is no directory. A path exists, and has a stamp, where a file or directory is
+// found behind it. The stamp counts nanoseconds and tells apart another file renamed over it
+// with the same size and time, as the tools write their output.
+TEST(PosixFilesTest, ListsFindsAndStampsWhatLiesBehindLinks) {
     const test::TempDir temp;
     const fs::path& d = temp.path();
     for (const char* name : {"Karte.OV2", "b.ov2", "a.asc", ".hidden.ov2"})
-        writeFile(d / name, "x");
-    fs::create_directory(d / "x.ov2");
+        writeFile(d / name, "eins");
+    for (const char* name : {"x.ov2", ".versteckt"}) fs::create_directory(d / name);
     fs::create_symlink(d / "a.asc", d / "link.ov2");
     fs::create_symlink(d / "fehlt", d / "dangling.ov2");
     fs::create_symlink("/dev/null", d / "geraet.ov2");
+    fs::create_directory_symlink(d / "x.ov2", d / "zum-ordner");
     ::mkfifo((d / "rohr.ov2").c_str(), 0600);
     PosixDirectoryFill fill;
     for (const char* pattern : {"/*.ov2", "\\*.ov2", "//*.ov2", "\\\\*.ov2"}) {
@@ -47,53 +49,34 @@ TEST(PosixDirectoryFillTest, ListsTheOrdinaryFilesThatMatchAndTheDirectories) {
     EXPECT_EQ(fill.listFiles(d.string() + "/*.ASC"), Names{"a.asc"});
     EXPECT_TRUE(fill.listFiles(d.string() + "/fehlt/*.ov2").empty());
     EXPECT_TRUE(fill.listFiles(d.string() + "/a.asc/*.*").empty());
-
-    fs::create_directory(d / ".versteckt");
-    fs::create_directory_symlink(d / "x.ov2", d / "zum-ordner");
     for (const std::string& dir : {d.string(), d.string() + "/"}) {
         EXPECT_EQ(sorted(*fill.listDirectories(dir)), (Names{"x.ov2", "zum-ordner"})) << dir;
     }
     EXPECT_FALSE(fill.listDirectories(d.string() + "/fehlt"));
     EXPECT_FALSE(fill.listDirectories(d.string() + "/a.asc"));
-}
 
-// A path exists, and has a stamp, where a file or directory is found behind it. The stamp
-// counts nanoseconds and tells apart another file renamed over it with the same size and time,
-// as the tools write their output.
-TEST(PosixPathTestTest, ExistsAndStampsBehindLinks) {
-    const test::TempDir temp;
-    const fs::path file = temp.path() / "konvert.log";
-    writeFile(file, "eins");
-    fs::create_directory(temp.path() / "Ordner");
-    fs::create_symlink(file, temp.path() / "zur-datei");
-    fs::create_symlink(temp.path() / "fehlt", temp.path() / "ins-leere");
     PosixPathTest paths;
-    for (const auto& [name, found] : {std::pair{"konvert.log", true},
-                                      {"Ordner", true},
-                                      {"zur-datei", true},
-                                      {"ins-leere", false},
-                                      {"konvert.log/x", false}}) {
-        EXPECT_EQ(paths.exists((temp.path() / name).string()), found) << name;
-        EXPECT_EQ(paths.stamp((temp.path() / name).string()).has_value(), found) << name;
+    for (const auto& [name, found] : {std::pair{"a.asc", true},
+                                      {"x.ov2", true},
+                                      {"link.ov2", true},
+                                      {"dangling.ov2", false},
+                                      {"a.asc/x", false}}) {
+        EXPECT_EQ(paths.exists((d / name).string()), found) << name;
+        EXPECT_EQ(paths.stamp((d / name).string()).has_value(), found) << name;
     }
     EXPECT_FALSE(paths.exists(""));
-
-    const auto setTime = [](const fs::path& path) {
-        const timespec times[2] = {{1'700'000'000, 123'456'789}, {1'700'000'000, 123'456'789}};
-        ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
-    };
-    setTime(file);
-    const auto first = paths.stamp(file.string());
+    const auto time = std::chrono::file_clock::from_sys(
+        std::chrono::sys_seconds{} + std::chrono::nanoseconds(1'700'000'000'123'456'789));
+    fs::last_write_time(d / "a.asc", time);
+    const auto first = paths.stamp((d / "a.asc").string());
     ASSERT_TRUE(first.has_value());
     EXPECT_EQ(first->modifiedNanoseconds, 1'700'000'000'123'456'789);
     EXPECT_EQ(first->size, 4u);
-    writeFile(temp.path() / "konvert.neu", "zwei");
-    setTime(temp.path() / "konvert.neu");
-    fs::rename(temp.path() / "konvert.neu", file);
-    EXPECT_NE(paths.stamp(file.string()), first);
-}
+    writeFile(d / "a.neu", "zwei");
+    fs::last_write_time(d / "a.neu", time);
+    fs::rename(d / "a.neu", d / "a.asc");
+    EXPECT_NE(paths.stamp((d / "a.asc").string()), first);
 
-TEST(ProgramDirectoryTest, IsTheDirectoryOfTheRunningProgram) {
     // The name this test was started by, resolved from the unchanged working directory.
     EXPECT_EQ(programDirectory(), fs::canonical(program_invocation_name).parent_path().string());
 }

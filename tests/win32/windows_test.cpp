@@ -10,12 +10,11 @@
 #include <tuple>
 #include <vector>
 
-#include "atomic_file.h"
 #include "conversion_run.h"
-#include "input_file.h"
 #include "platform_doubles.h"
 #include "program.h"
 #include "system_text.h"
+#include "test_files.h"
 #include "win32_code_pages.h"
 #include "win32_collation.h"
 #include "win32_directory_fill.h"
@@ -31,24 +30,12 @@ namespace fs = std::filesystem;
 using Names = std::vector<std::string>;
 using sys::textOf;
 
-// Through the tools' own file layer, which takes any name the file system holds.
-std::string readBytes(const fs::path& path) {
-    const FileContents read = readWholeFile(path, textOf(path));
-    return {read.data.get(), read.size};
-}
-
-void writeBytes(const fs::path& path, const std::string& bytes) {
-    AtomicFile file(path, textOf(path));
-    file.write(bytes);
-    file.commit();
-}
-
-// Each entry of `dir` with its bytes, "<dir>" for a directory.
-std::map<std::string, std::string> contents(const fs::path& dir) {
+// Each entry of `dir` with its bytes, "<dir>" for a directory, by the names the tools read.
+std::map<std::string, std::string> bytesIn(const fs::path& dir) {
     std::map<std::string, std::string> found;
     for (const fs::directory_entry& entry : fs::directory_iterator(dir)) {
         found[textOf(entry.path().filename())] =
-            entry.is_directory() ? "<dir>" : readBytes(entry.path());
+            entry.is_directory() ? "<dir>" : readFile(entry.path());
     }
     return found;
 }
@@ -144,8 +131,8 @@ protected:
 
 // A script and all it started end together: the script it started stops writing.
 TEST_F(WindowsRun, TerminateEndsAScriptAndWhatItStarted) {
-    writeBytes(dir / "ewig.bat", "cmd /c kind.bat\r\n");
-    writeBytes(dir / "kind.bat", ":oben\r\necho x>>spur.txt\r\ngoto oben\r\n");
+    writeFile(dir / "ewig.bat", "cmd /c kind.bat\r\n");
+    writeFile(dir / "kind.bat", ":oben\r\necho x>>spur.txt\r\ngoto oben\r\n");
     const auto id = processes.start("ewig.bat", pages.toAnsi(textOf(dir)));
     ASSERT_TRUE(id);
     for (int i = 0; i < 500 && !fs::exists(dir / "spur.txt"); ++i) Sleep(10);
@@ -163,7 +150,7 @@ TEST_F(WindowsRun, TerminateEndsAScriptAndWhatItStarted) {
 TEST_F(WindowsRun, MergesAsOnLinuxAndKeepsTheEarlierOutputOnBadInput) {
     for (const char* name : {"\u00c4pfel.OV2", "karte 10.ov2", "Karte 2.ov2", "versteckt.ov2",
                              "Karte.ov2x", "\u0158eka.ov2"}) {
-        writeBytes(source / sys::pathFromText(name), "x");
+        writeFile(source / sys::pathFromText(name), "x");
     }
     SetFileAttributesW((source / L"versteckt.ov2").c_str(), FILE_ATTRIBUTE_HIDDEN);
     for (const wchar_t* name : {L"ordner.ov2", L"\u0158eka"}) fs::create_directory(source / name);
@@ -180,25 +167,25 @@ TEST_F(WindowsRun, MergesAsOnLinuxAndKeepsTheEarlierOutputOnBadInput) {
     EXPECT_FALSE(window.Dir.setPath(textOf(source / "seen.ov2")));
 
     const fs::path merged = out / L"Alle Gr\u00f6\u00dfen.ov2";
-    writeBytes(merged, "alte Ausgabe");
-    writeBytes(out / L"Alle Gr\u00f6\u00dfen.bmp", "altes Bild");
-    const std::string icon = readBytes(tools / "icon.bmp");
+    writeFile(merged, "alte Ausgabe");
+    writeFile(out / L"Alle Gr\u00f6\u00dfen.bmp", "altes Bild");
+    const std::string icon = readFile(tools / "icon.bmp");
     ASSERT_EQ(convert(merged), "Konvertierung beendet");
-    EXPECT_EQ(contents(out), (std::map<std::string, std::string>{
-                                 {"Alle Gr\u00f6\u00dfen.bmp", icon},
-                                 {"Alle Gr\u00f6\u00dfen.ov2", readBytes(merged)}}));
+    EXPECT_EQ(bytesIn(out), (std::map<std::string, std::string>{
+                                {"Alle Gr\u00f6\u00dfen.bmp", icon},
+                                {"Alle Gr\u00f6\u00dfen.ov2", readFile(merged)}}));
     // Beside the sources, only the chosen texts are merged and the sources stay as they were.
-    auto expected = contents(source);
+    auto expected = bytesIn(source);
     choose(false, {"burgen.asc", "seen.asc"});
     const fs::path beside = source / L"\u00dcbersicht.ov2";
     ASSERT_EQ(convert(beside), "Konvertierung beendet");
     expected["\u00dcbersicht.bmp"] = icon;
-    expected["\u00dcbersicht.ov2"] = readBytes(beside);
-    EXPECT_EQ(contents(source), expected);
-    const std::string burgen = readBytes(source / "burgen.asc");
+    expected["\u00dcbersicht.ov2"] = readFile(beside);
+    EXPECT_EQ(bytesIn(source), expected);
+    const std::string burgen = readFile(source / "burgen.asc");
     // The interpreter's join stops reading a text at a Ctrl-Z of its own.
-    writeBytes(source / "mitte.asc", burgen.substr(0, 40) + "\x1A" + burgen.substr(40));
-    writeBytes(source / L"kaputt \u00e4.ov2", std::string("\x02\x30\x00\x00\x00", 5));
+    writeFile(source / "mitte.asc", burgen.substr(0, 40) + "\x1A" + burgen.substr(40));
+    writeFile(source / L"kaputt \u00e4.ov2", std::string("\x02\x30\x00\x00\x00", 5));
     const fs::path deep = out / std::wstring(230, L'o');
     fs::create_directory(deep);
     const std::tuple<bool, Names, fs::path, std::string> cases[] = {
@@ -208,8 +195,8 @@ TEST_F(WindowsRun, MergesAsOnLinuxAndKeepsTheEarlierOutputOnBadInput) {
         {false, {"burgen.asc"}, deep / "Alle.ov2", ""},
     };
     for (const auto& [ov2Mode, chosen, output, complaint] : cases)
-        writeBytes(output, "alte Ausgabe");
-    writeBytes(out / "Alle.bmp", "altes Bild");
+        writeFile(output, "alte Ausgabe");
+    writeFile(out / "Alle.bmp", "altes Bild");
     const fs::path& readOnly = std::get<2>(cases[2]);
     fs::permissions(readOnly, fs::perms::all, fs::perm_options::remove);
     window.mnuError.setChecked(true);
@@ -217,9 +204,9 @@ TEST_F(WindowsRun, MergesAsOnLinuxAndKeepsTheEarlierOutputOnBadInput) {
         SCOPED_TRACE(textOf(output));
         choose(ov2Mode, chosen);
         EXPECT_EQ(convert(output), "Fehler");
-        EXPECT_EQ(readBytes(output), "alte Ausgabe");
-        EXPECT_EQ(readBytes(out / "Alle.bmp"), "altes Bild");
-        const std::string logged = readBytes(out / "Error.bug");
+        EXPECT_EQ(readFile(output), "alte Ausgabe");
+        EXPECT_EQ(readFile(out / "Alle.bmp"), "altes Bild");
+        const std::string logged = readFile(out / "Error.bug");
         EXPECT_NE(logged.find(pages.convert(complaint, "UTF-8", pages.oemCodePage())),
                   std::string::npos);
     }
@@ -230,15 +217,15 @@ TEST_F(WindowsRun, MergesAsOnLinuxAndKeepsTheEarlierOutputOnBadInput) {
     choose(true, {"seen.ov2"});
     EXPECT_EQ(window.Drive.drive(), "c:");
     EXPECT_EQ(convert(out / "Alle.ov2"), "Fehler");
-    EXPECT_EQ(readBytes(out / "Alle.ov2"), "alte Ausgabe");
-    EXPECT_EQ(readBytes(out / "Alle.bmp"), "altes Bild");
+    EXPECT_EQ(readFile(out / "Alle.ov2"), "alte Ausgabe");
+    EXPECT_EQ(readFile(out / "Alle.bmp"), "altes Bild");
     fs::permissions(readOnly, fs::perms::owner_write, fs::perm_options::add);
-    EXPECT_EQ(contents(out).size(), 8u) << "no file of the runs is left";
+    EXPECT_EQ(bytesIn(out).size(), 8u) << "no file of the runs is left";
 
     const char* linux = std::getenv("KAVINOR_LINUX_MERGES");
     if (linux == nullptr) GTEST_SKIP() << "KAVINOR_LINUX_MERGES not given: no Linux merge to match";
-    EXPECT_TRUE(readBytes(merged) == readBytes(fs::path(linux) / "alle-ov2.ov2"));
-    EXPECT_TRUE(readBytes(beside) == readBytes(fs::path(linux) / "alle-asc.ov2"));
+    EXPECT_TRUE(readFile(merged) == readFile(fs::path(linux) / "alle-ov2.ov2"));
+    EXPECT_TRUE(readFile(beside) == readFile(fs::path(linux) / "alle-asc.ov2"));
 }
 
 }  // namespace
