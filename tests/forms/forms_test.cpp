@@ -15,12 +15,8 @@ namespace {
 
 using K = ListChange::Kind;
 
-std::string byBytes(std::string_view text) {
-    return std::string(text);
-}
-
 TEST(ListBoxes, TellWhatChangedAndKeepSortedOrderAndSelection) {
-    ListBox list(byBytes);
+    ListBox list([](std::string_view text) { return std::string(text); });
     std::vector<ListChange> changes;
     list.listChanged.connect([&](const ListChange& c) { changes.push_back(c); });
     list.add("m");
