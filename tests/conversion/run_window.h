@@ -47,7 +47,6 @@ public:
         for (const std::string& name : targets) window.lstAuswahl2.add(name);
     }
 
-    // Clicks the conversion button with the dialog answering `outputPath`.
     void convert(const std::filesystem::path& outputPath) {
         dialog.answer(true, outputPath.string());
         enabledAtClick_ = enabledStates();

@@ -25,9 +25,8 @@
 
 namespace kavinor::test {
 
-// Each showSave() takes the next answer given in advance and notes the filter and index it was
-// opened with, as "<filter> <index>"; a cancel keeps the name of the last use, as the real dialog
-// does.
+// Each showSave() takes the next answer given in advance and notes "<filter> <index>" it was
+// opened with; a cancel keeps the name of the last use, as the real dialog does.
 class FakeSaveDialog final : public platform::SaveDialog {
 public:
     void answer(bool accept, std::string fileName = {}) {

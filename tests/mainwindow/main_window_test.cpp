@@ -93,7 +93,6 @@ protected:
     }
     fs::path tools() const { return temp.path() / "Werkzeuge"; }
     fs::path source() const { return temp.path() / "Quelle"; }
-    // Opens the input frame by `opener`, moves to `dir` and confirms.
     void confirm(forms::Button& opener, const fs::path& dir) {
         opener.click();
         window.Dir.setPath(dir.string());
