@@ -73,15 +73,11 @@ TEST(WholeRoad, FromTheNoticeToTheMergedFileInBothModes) {
         w.cmdKonvert.click();
         EXPECT_EQ(test.messages.shown, std::vector<ShownMessage>{kSuccess});
         EXPECT_EQ(sorted(readOv2(readFile(output))), joined({burgen, seen}));
-        EXPECT_EQ(w.txtov2.text(), output.string());
     };
 
     chooseSources(w.cmdStart);
     EXPECT_EQ(w.lstAuswahl2.entries(), (Names{"Burgen Ä.ov2", "seen.OV2"}));
     convertTo(source / "Alle Orte.ov2");
-    EXPECT_EQ(w.lstAuswahl1.entries(),
-              (Names{"Alle Orte.ov2", "Burgen Ä.ov2", "Nicht.ov2", "seen.OV2"}));
-    EXPECT_EQ(w.lblDatei1.caption(), "Anzahl der Input-Dateien : 4");
 
     w.cmdStart1.click();
     w.cmdalleweg.click();  // under the shown frame: dropped
