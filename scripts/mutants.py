@@ -327,3 +327,6 @@ mutant("names-cut-by-bytes", "src/conversion/step_scripts.cpp",
        "} while (end > 0 && !startsCharacter(text[end]));", "} while (false);")
 mutant("dialog-filter-all-files", "src/conversion/conversion_run.cpp",
        '"LUV-Dateien (*.ov2)|*.ov2"', '"LUV-Dateien (*.ov2)|*.*"')
+mutant("scratch-makes-output-dir", "src/conversion/conversion_run.cpp",
+       "if (fs::create_directory(outDir_ / name, ec)) return name;",
+       "if (fs::create_directories(outDir_ / name, ec)) return name;")

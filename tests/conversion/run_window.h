@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "configuration.h"
 #include "conversion_run.h"
 #include "test_files.h"
 #include "test_program.h"
@@ -17,15 +16,6 @@ namespace kavinor::test {
 
 using Files = std::map<std::string, std::string>;
 using Lines = std::vector<std::string>;
-
-inline const ShownMessage kFailure{
-    std::string("Fehler bei Dateierstellung!\r\nBitte ERROR-LOG einschalten und Vorgang erneut "
-                "ausführen!\r\nDie Datei ERROR.BUG wird im Zielverzeichnis erstellt!\r\n"
-                "Diese Datei bitte per eMail an ") +
-        std::string(mainwindow::kSupportMail) + " senden!",
-    16, "Fehler"};
-inline const ShownMessage kSuccess{"Komplette .ov2 Datei wurde erfolgreich erstellt !", 64,
-                                   "Konvertierung beendet"};
 
 // The loaded main window on the real file system, with processes that record each start. It
 // notes the run's captions, pauses, starts and messages in their order, and checks at each of
@@ -57,7 +47,6 @@ public:
         for (const std::string& name : targets) window.lstAuswahl2.add(name);
     }
 
-    // Clicks the conversion button with the dialog answering `outputPath`.
     void convert(const std::filesystem::path& outputPath) {
         dialog.answer(true, outputPath.string());
         enabledAtClick_ = enabledStates();

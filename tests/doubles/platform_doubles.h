@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <deque>
 #include <fstream>
@@ -24,7 +25,7 @@
 
 namespace kavinor::test {
 
-// Each showSave() takes the next answer given in advance and notes the filter and index it was
+// Each showSave() takes the next answer given in advance and notes "<filter> <index>" it was
 // opened with; a cancel keeps the name of the last use, as the real dialog does.
 class FakeSaveDialog final : public platform::SaveDialog {
 public:
@@ -34,8 +35,7 @@ public:
     void setFilter(const std::string& filter) override { filter_ = filter; }
     void setFilterIndex(int index) override { filterIndex_ = index; }
     bool showSave() override {
-        shownFilter = filter_;
-        shownFilterIndex = filterIndex_;
+        shownWith = filter_ + " " + std::to_string(filterIndex_);
         if (answers_.empty()) return false;
         const auto [accept, fileName] = answers_.front();
         answers_.pop_front();
@@ -44,8 +44,7 @@ public:
     }
     std::string fileName() const override { return fileName_; }
 
-    std::string shownFilter;
-    int shownFilterIndex = 0;
+    std::string shownWith;
 
 private:
     std::deque<std::pair<bool, std::string>> answers_;
@@ -132,10 +131,8 @@ public:
         return names;
     }
     int type(const std::string& name) override {
-        for (const Drive& d : table) {
-            if (d.name == name) return d.type;
-        }
-        return platform::kDriveNoRootDir;
+        const auto found = std::ranges::find(table, name, &Drive::name);
+        return found == table.end() ? platform::kDriveNoRootDir : found->type;
     }
     std::string driveOf(const std::string& path) override {
         std::string best;

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "configuration.h"
 #include "iconv_code_pages.h"
 #include "icu_collation.h"
 #include "platform_doubles.h"
@@ -10,6 +11,15 @@
 #include "program.h"
 
 namespace kavinor::test {
+
+inline const ShownMessage kFailure{
+    std::string("Fehler bei Dateierstellung!\r\nBitte ERROR-LOG einschalten und Vorgang erneut "
+                "ausführen!\r\nDie Datei ERROR.BUG wird im Zielverzeichnis erstellt!\r\n"
+                "Diese Datei bitte per eMail an ") +
+        std::string(mainwindow::kSupportMail) + " senden!",
+    16, "Fehler"};
+inline const ShownMessage kSuccess{"Komplette .ov2 Datei wurde erfolgreich erstellt !", 64,
+                                   "Konvertierung beendet"};
 
 // The whole program without a front end, on the real file system, with `processes` and a tool
 // directory of the test's; the drives, dialogs, messages, pause, links and the modal loop are

@@ -15,12 +15,8 @@ namespace {
 
 using K = ListChange::Kind;
 
-std::string byBytes(std::string_view text) {
-    return std::string(text);
-}
-
 TEST(ListBoxes, TellWhatChangedAndKeepSortedOrderAndSelection) {
-    ListBox list(byBytes);
+    ListBox list([](std::string_view text) { return std::string(text); });
     std::vector<ListChange> changes;
     list.listChanged.connect([&](const ListChange& c) { changes.push_back(c); });
     list.add("m");
@@ -46,12 +42,6 @@ TEST(ListBoxes, TellWhatChangedAndKeepSortedOrderAndSelection) {
     EXPECT_EQ(list.selectedIndex(), std::nullopt);
     EXPECT_THROW(list.select(0), std::out_of_range);
     EXPECT_THROW(list.removeAt(0), std::out_of_range);
-    for (int i = 0; i < ListBox::kMaxEntries; ++i) {
-        ASSERT_TRUE(list.add(std::string(5 - std::to_string(i).size(), '0') + std::to_string(i)));
-    }
-    EXPECT_FALSE(list.add("99999"));
-    EXPECT_EQ(list.count(), 32767);
-    EXPECT_EQ(list.entries().back(), "32766");
 }
 
 // A directory that cannot be read shows no subdirectories and keeps the path.

@@ -63,16 +63,15 @@ TEST(Start, ShowsTheNoticeAloneUntilItsOkThenTheStartState) {
     EXPECT_FALSE(splash.loaded() || test.program.frmAbout.loaded());
     EXPECT_TRUE(test.window.visible());
     expectStartState(test.window);
-    EXPECT_EQ(test.window.caption(), "Kavinor V0.75 - Kavinor-Team");
-    EXPECT_EQ(test.window.lblLogo.caption(), "Kavinor V0.75");
-    EXPECT_EQ(test.window.lblDatei1.caption(), "Anzahl der Import-Dateien : 0");
-    EXPECT_EQ(test.window.lblDatei2.caption(), "Anzahl der Export-Dateien : 0");
-    EXPECT_FALSE(test.window.mnuError.checked());
-    EXPECT_FALSE(test.window.mnuHilfe.enabled());
+    EXPECT_EQ((Names{test.window.caption(), test.window.lblLogo.caption(),
+                     test.window.lblDatei1.caption(), test.window.lblDatei2.caption()}),
+              (Names{"Kavinor V0.75 - Kavinor-Team", "Kavinor V0.75",
+                     "Anzahl der Import-Dateien : 0", "Anzahl der Export-Dateien : 0"}));
+    EXPECT_FALSE(test.window.mnuError.checked() || test.window.mnuHilfe.enabled());
     // Neither a disabled button nor one in a hidden frame takes a click.
     test.window.cmdKonvert.click();
     test.window.cmdOK.click();
-    EXPECT_EQ(test.dialog.shownFilter, "");
+    EXPECT_EQ(test.dialog.shownWith, "");
     EXPECT_EQ(test.window.strSourceDir, "");
 }
 
@@ -94,7 +93,6 @@ protected:
     }
     fs::path tools() const { return temp.path() / "Werkzeuge"; }
     fs::path source() const { return temp.path() / "Quelle"; }
-    // Opens the input frame by `opener`, moves to `dir` and confirms.
     void confirm(forms::Button& opener, const fs::path& dir) {
         opener.click();
         window.Dir.setPath(dir.string());
@@ -142,8 +140,8 @@ TEST_F(MainWindow, ResetKeepsModeDirectoryAndSwitchAndReloadStartsAnew) {
     window.mnuNeu.click();
     expectStartState(window);
     EXPECT_TRUE(window.bolOv2Mode && window.mnuError.checked());
-    EXPECT_EQ(window.strPattern, window.strSourceDir + "\\*.ov2");
-    EXPECT_EQ(window.strSourceDir, source().string());
+    EXPECT_EQ((Names{window.strSourceDir, window.strPattern}),
+              (Names{source().string(), source().string() + "\\*.ov2"}));
     window.unload();
     window.show();
     EXPECT_FALSE(window.mnuError.checked());
@@ -158,8 +156,6 @@ TEST_F(MainWindow, HelpMenuLinksTheModalAboutWindowAndTheWaysOut) {
     EXPECT_EQ(test.links.opened, (Names{std::string(mainwindow::kToolsAddress),
                                         "mailto:" + mail + "?subject=Feature_request",
                                         "mailto:" + mail + "?subject=Bug"}));
-    EXPECT_TRUE(mail.ends_with(".example"));
-    EXPECT_TRUE(test.links.opened[0].ends_with(".example/support/ce/support/ov2/ov2tools.zip"));
 
     startup::FrmAbout& about = test.program.frmAbout;
     test.loop.actions = {[&] {
@@ -203,14 +199,12 @@ TEST_F(MainWindow, EachOpenerShowsTheFrameAtTheToolDirectoryInItsMode) {
         window.Dir.setPath(source().string());
         window.bolOv2Mode = !ov2;
         open();
-        EXPECT_TRUE(window.fraInput.visible());
-        EXPECT_EQ(window.fraInput.caption(), ov2 ? "Verzeichnis der .ov2 Datein auswählen !"
-                                                 : "Verzeichnis der .asc Datein auswählen !");
-        EXPECT_EQ(window.bolOv2Mode, ov2);
-        EXPECT_EQ(window.Dir.path(), tools().string());
-        EXPECT_EQ(window.File.path(), tools().string());
-        EXPECT_EQ(window.File.pattern(), "*.ov2");
-        EXPECT_EQ(outside(), "0000000");
+        EXPECT_TRUE(window.fraInput.visible() && window.bolOv2Mode == ov2);
+        EXPECT_EQ((Names{window.fraInput.caption(), window.Dir.path(), window.File.path(),
+                         window.File.pattern(), outside()}),
+                  (Names{ov2 ? "Verzeichnis der .ov2 Datein auswählen !"
+                             : "Verzeichnis der .asc Datein auswählen !",
+                         tools().string(), tools().string(), "*.ov2", "0000000"}));
         window.cmdAbbrechen.click();
         EXPECT_FALSE(window.fraInput.visible());
         EXPECT_EQ(outside(), "1111111");

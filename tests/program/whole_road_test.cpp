@@ -30,10 +30,8 @@ TEST(WholeRoad, FromTheNoticeToTheMergedFileInBothModes) {
     writeFile(source / "Burgen Ä.ov2", ov2File(burgen));
     writeFile(source / "seen.OV2", ov2File(seen));
     writeFile(source / "Nicht.ov2", ov2File({{100, 200, "Nicht gewählt", "", "", false}}));
-    writeFile(source / "Burgen Ä.asc", "10.74980,47.55760,\"Schloss Neuschwanstein\"\r\n");
-    writeFile(source / "seen.asc",
-              "9.47,47.65,\"Bodensee\",\"r-7\",\"am Ufer\"\r\n"
-              "-0.12345,-33.5,\"Kap der Guten Hoffnung\"\r\n");
+    writeFile(source / "Burgen Ä.asc", ascFile(burgen));
+    writeFile(source / "seen.asc", ascFile(seen));
     platform::PosixProcesses processes{(kBuiltTools / "kvcmd").string()};
     TestProgram test{processes, kBuiltTools.string()};
     mainwindow::FmrMain& w = test.window;
@@ -73,21 +71,13 @@ TEST(WholeRoad, FromTheNoticeToTheMergedFileInBothModes) {
         test.messages.shown.clear();
         test.dialog.answer(true, output.string());
         w.cmdKonvert.click();
-        ASSERT_EQ(test.messages.shown.size(), 1u);
-        EXPECT_EQ(test.messages.shown[0].title, "Konvertierung beendet");
+        EXPECT_EQ(test.messages.shown, std::vector<ShownMessage>{kSuccess});
         EXPECT_EQ(sorted(readOv2(readFile(output))), joined({burgen, seen}));
-        EXPECT_EQ(w.txtov2.text(), output.string());
-        EXPECT_TRUE(w.txtov2.visible() && w.lblPfad.visible());
-        EXPECT_EQ(w.cmdKonvert.caption(), "LUV Datei erstellen");
-        EXPECT_FALSE(w.fraInput.visible());
     };
 
     chooseSources(w.cmdStart);
     EXPECT_EQ(w.lstAuswahl2.entries(), (Names{"Burgen Ä.ov2", "seen.OV2"}));
     convertTo(source / "Alle Orte.ov2");
-    EXPECT_EQ(w.lstAuswahl1.entries(),
-              (Names{"Alle Orte.ov2", "Burgen Ä.ov2", "Nicht.ov2", "seen.OV2"}));
-    EXPECT_EQ(w.lblDatei1.caption(), "Anzahl der Input-Dateien : 4");
 
     w.cmdStart1.click();
     w.cmdalleweg.click();  // under the shown frame: dropped
