@@ -199,6 +199,8 @@ mutant("fill-keeps-first-listed", "src/mainwindow/fmr_main.cpp",
 mutant("about-not-modal", "src/startup/help_menu.cpp", "frmAbout.showModal();", "frmAbout.show();")
 mutant("fill-lists-unsafe-names", "src/mainwindow/fmr_main.cpp",
        "return !safeNames.isSafeName(entry.second);", "return false;")
+mutant("subdirectory-inexact-names", "src/mainwindow/fmr_main.cpp",
+       "if (pages.toAnsi(name) == bytes) {", "if (true) {")
 mutant("confirm-keeps-targets", "src/mainwindow/source_selection.cpp",
        "    lstAuswahl2.clear();\n    strPattern", "    strPattern")
 mutant("collation-key-without-name", "src/platform/posix/icu_collation.cpp", "key.append(text);", "")
