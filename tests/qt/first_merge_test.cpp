@@ -38,11 +38,8 @@ Qt::WindowFlags frameFlags(const QWidget& window) {
 
 std::string fontOf(const QWidget* widget) {
     const QFont font = widget->font();
-    return QStringLiteral("%1 %2%3")
-        .arg(font.family())
-        .arg(font.pointSizeF())
-        .arg(font.bold() ? " bold" : "")
-        .toStdString();
+    return QStringLiteral("%1 %2").arg(font.family()).arg(font.pointSizeF()).toStdString() +
+           (font.bold() ? " bold" : "");
 }
 
 QColor topLeft(const QIcon& icon, int side) {
@@ -167,6 +164,10 @@ TEST(FirstMerge, WindowByWindowFromTheNoticeToTheMergedFile) {
     EXPECT_EQ(fontOf(logo), "MS Sans Serif 24 bold");
     EXPECT_EQ(fontOf(app.widget("cmdStart")), "MS Sans Serif 8.25");
     EXPECT_EQ(QFontInfo(app.widget("cmdStart")->font()).family(), "Liberation Sans");
+    // Earlier in the layout is drawn above: the input frame over both lists.
+    const QObjectList& stacked = main.client()->children();
+    EXPECT_GT(stacked.indexOf(app.widget("fraInput")), stacked.indexOf(app.widget("lstAuswahl1")));
+    EXPECT_GT(stacked.indexOf(app.widget("fraInput")), stacked.indexOf(app.widget("cmdKonvert")));
     QStringList menu;
     std::map<QString, QAction*> items;
     for (QAction* top : main.menuBar()->actions()) {
