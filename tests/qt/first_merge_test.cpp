@@ -54,41 +54,31 @@ void clickRow(QListWidget* list, const QString& entry) {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
 }
 
-// Answers the program's modal dialogs as a user does: a save dialog with `saveAs` typed, or
+// Answers the program's modal dialog as a user does: a save dialog with `saveAs` typed, or
 // cancelled while it is empty; a message box with OK. Logs what each showed.
-struct DialogAnswers {
-    explicit DialogAnswers(QString fileName) : saveAs(std::move(fileName)) {
-        QObject::connect(&timer, &QTimer::timeout, [this] { answer(); });
-        timer.start(5);
+void answerDialog(const QString& saveAs, std::vector<std::string>& log) {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+        log.push_back(QStringLiteral("%1: %2 (%3, %4 button)")
+                          .arg(box->windowTitle(), box->text().section('\n', 0, 0),
+                               QMetaEnum::fromType<QMessageBox::Icon>().valueToKey(box->icon()))
+                          .arg(box->buttons().size())
+                          .toStdString());
+        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+    } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        const bool asks = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
+        // Without a name offered, the dialog shows the current directory.
+        log.push_back(QStringLiteral("save %1 as %2%3")
+                          .arg(dialog->nameFilters().join(';'),
+                               name->text().isEmpty() ? "" : dialog->selectedFiles().value(0),
+                               asks ? ", asking to overwrite" : "")
+                          .toStdString());
+        // Typed names open the completion list, which would take the Return.
+        name->setText(saveAs);
+        QTest::keyClick(name, saveAs.isEmpty() ? Qt::Key_Escape : Qt::Key_Return);
     }
-    QString saveAs;
-    std::vector<std::string> log;
-    QTimer timer;
-
-    void answer() {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            log.push_back(QStringLiteral("%1: %2 (%3, %4 button)")
-                              .arg(box->windowTitle(), box->text().section('\n', 0, 0),
-                                   QMetaEnum::fromType<QMessageBox::Icon>().valueToKey(box->icon()))
-                              .arg(box->buttons().size())
-                              .toStdString());
-            QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
-        } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
-            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-            const bool asks = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
-            // Without a name offered, the dialog shows the current directory.
-            log.push_back(QStringLiteral("save %1 as %2%3")
-                              .arg(dialog->nameFilters().join(';'),
-                                   name->text().isEmpty() ? "" : dialog->selectedFiles().value(0),
-                                   asks ? ", asking to overwrite" : "")
-                              .toStdString());
-            // Typed names open the completion list, which would take the Return.
-            name->setText(saveAs);
-            QTest::keyClick(name, saveAs.isEmpty() ? Qt::Key_Escape : Qt::Key_Return);
-        }
-    }
-};
+}
 
 TEST(FirstMerge, WindowByWindowFromTheNoticeToTheMergedFile) {
     ASSERT_EQ(QApplication::primaryScreen()->logicalDotsPerInch(), 96);
@@ -262,12 +252,16 @@ TEST(FirstMerge, WindowByWindowFromTheNoticeToTheMergedFile) {
         });
     };
     const QString saveAs = QString::fromStdString(output.string());
-    DialogAnswers answers(saveAs);
+    QString typed = saveAs;
+    std::vector<std::string> log;
+    QTimer answers;
+    answers.callOnTimeout([&] { answerDialog(typed, log); });
+    answers.start(5);
     app.click(app.window, "cmdKonvert");
     using Log = std::vector<std::string>;
-    ASSERT_EQ(answers.log, (Log{"save LUV-Dateien (*.ov2) as ",
-                                "Konvertierung beendet: Komplette .ov2 Datei wurde erfolgreich "
-                                "erstellt ! (Information, 1 button)"}));
+    ASSERT_EQ(log, (Log{"save LUV-Dateien (*.ov2) as ",
+                        "Konvertierung beendet: Komplette .ov2 Datei wurde erfolgreich "
+                        "erstellt ! (Information, 1 button)"}));
     EXPECT_EQ(captions.size(), static_cast<qsizetype>(processes.starts.size()));
     EXPECT_FALSE(captions.isEmpty() || captions.contains("Komplette LUV Datei erstellen"));
     EXPECT_FALSE(app.widget("fraInput")->isVisible());
@@ -280,13 +274,13 @@ TEST(FirstMerge, WindowByWindowFromTheNoticeToTheMergedFile) {
     // and the failed run leaves the first output.
     processes.onStart = nullptr;
     fs::remove(tools / "makeov2");
-    answers.saveAs.clear();
-    answers.log.clear();
+    typed.clear();
+    log.clear();
     app.click(app.window, "cmdKonvert");
-    answers.saveAs = saveAs;
+    typed = saveAs;
     app.click(app.window, "cmdKonvert");
     const std::string offered = "save LUV-Dateien (*.ov2) as " + output.string();
-    EXPECT_EQ(answers.log,
+    EXPECT_EQ(log,
               (Log{offered, offered, "Fehler: Fehler bei Dateierstellung! (Critical, 1 button)"}));
     EXPECT_EQ(readFile(output), merged);
 
