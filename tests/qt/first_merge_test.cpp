@@ -220,12 +220,16 @@ TEST(FirstMerge, WindowByWindowFromTheNoticeToTheMergedFile) {
     EXPECT_EQ(targets->item(1)->text(), "seen.ov2");
 
     // Nothing under the shown input frame takes a click or the focus.
+    const int chosen = sources->currentRow();
     app.click(app.window, "cmdStart");
     ASSERT_TRUE(app.widget("fraInput")->isVisible());
     QWidget* client = main.client();
     QTest::mouseClick(client->childAt(553, 135), Qt::LeftButton, {},
                       client->childAt(553, 135)->mapFrom(client, QPoint(553, 135)));
+    clickRow(sources, "burgen.ov2");
     EXPECT_EQ(targets->currentRow(), -1);
+    EXPECT_EQ(sources->currentRow(), chosen);
+    EXPECT_EQ(app.window.lstAuswahl1.selectedIndex(), chosen);
     EXPECT_FALSE(app.window.lstAuswahl2.selectedIndex());
     app.widget("Drive")->setFocus();
     std::set<QString> focused;
