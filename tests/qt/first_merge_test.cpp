@@ -1,23 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <QAction>
-#include <QApplication>
-#include <QComboBox>
-#include <QFileDialog>
-#include <QFontInfo>
-#include <QGroupBox>
-#include <QImage>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMenu>
-#include <QMenuBar>
-#include <QMessageBox>
-#include <QMetaEnum>
-#include <QPushButton>
-#include <QScreen>
 #include <QTest>
-#include <QTimer>
+#include <QtWidgets>
 #include <filesystem>
 #include <set>
 
@@ -25,7 +9,6 @@
 #include "poi_files.h"
 #include "posix_processes.h"
 #include "qt_program.h"
-#include "temp_dir.h"
 #include "test_files.h"
 
 // The three windows through the real Qt widgets at 96 dpi, clicked through a newcomer's first
@@ -53,6 +36,12 @@ Qt::WindowFlags frameFlags(const QWidget& window) {
                                    Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint);
 }
 
+std::string fontOf(const QWidget* widget) {
+    const QFont font = widget->font();
+    return QStringLiteral("%1 %2").arg(font.family()).arg(font.pointSizeF()).toStdString() +
+           (font.bold() ? " bold" : "");
+}
+
 QColor topLeft(const QIcon& icon, int side) {
     const QImage image = icon.pixmap(side, side).toImage();
     EXPECT_EQ(image.size(), QSize(side, side));
@@ -65,41 +54,31 @@ void clickRow(QListWidget* list, const QString& entry) {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
 }
 
-// Answers the program's modal dialogs as a user does: a save dialog with `saveAs` typed, or
+// Answers the program's modal dialog as a user does: a save dialog with `saveAs` typed, or
 // cancelled while it is empty; a message box with OK. Logs what each showed.
-struct DialogAnswers {
-    explicit DialogAnswers(QString fileName) : saveAs(std::move(fileName)) {
-        QObject::connect(&timer, &QTimer::timeout, [this] { answer(); });
-        timer.start(5);
+void answerDialog(const QString& saveAs, std::vector<std::string>& log) {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+        log.push_back(QStringLiteral("%1: %2 (%3, %4 button)")
+                          .arg(box->windowTitle(), box->text().section('\n', 0, 0),
+                               QMetaEnum::fromType<QMessageBox::Icon>().valueToKey(box->icon()))
+                          .arg(box->buttons().size())
+                          .toStdString());
+        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+    } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        const bool asks = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
+        // Without a name offered, the dialog shows the current directory.
+        log.push_back(QStringLiteral("save %1 as %2%3")
+                          .arg(dialog->nameFilters().join(';'),
+                               name->text().isEmpty() ? "" : dialog->selectedFiles().value(0),
+                               asks ? ", asking to overwrite" : "")
+                          .toStdString());
+        // Typed names open the completion list, which would take the Return.
+        name->setText(saveAs);
+        QTest::keyClick(name, saveAs.isEmpty() ? Qt::Key_Escape : Qt::Key_Return);
     }
-    QString saveAs;
-    std::vector<std::string> log;
-    QTimer timer;
-
-    void answer() {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            log.push_back(QStringLiteral("%1: %2 (%3, %4 button)")
-                              .arg(box->windowTitle(), box->text().section('\n', 0, 0),
-                                   QMetaEnum::fromType<QMessageBox::Icon>().valueToKey(box->icon()))
-                              .arg(box->buttons().size())
-                              .toStdString());
-            QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
-        } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
-            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-            const bool asks = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
-            // Without a name offered, the dialog shows the current directory.
-            log.push_back(QStringLiteral("save %1 as %2%3")
-                              .arg(dialog->nameFilters().join(';'),
-                                   name->text().isEmpty() ? "" : dialog->selectedFiles().value(0),
-                                   asks ? ", asking to overwrite" : "")
-                              .toStdString());
-            // Typed names open the completion list, which would take the Return.
-            name->setText(saveAs);
-            QTest::keyClick(name, saveAs.isEmpty() ? Qt::Key_Escape : Qt::Key_Return);
-        }
-    }
-};
+}
 
 TEST(FirstMerge, WindowByWindowFromTheNoticeToTheMergedFile) {
     ASSERT_EQ(QApplication::primaryScreen()->logicalDotsPerInch(), 96);
@@ -129,8 +108,7 @@ TEST(FirstMerge, WindowByWindowFromTheNoticeToTheMergedFile) {
 
     // The notice: a plain dialog frame out of the task bar.
     app.program.start();
-    EXPECT_TRUE(app.view(notice).isVisible());
-    EXPECT_FALSE(app.view(app.window).isVisible());
+    EXPECT_TRUE(app.view(notice).isVisible() && !app.view(app.window).isVisible());
     EXPECT_EQ(frameFlags(app.view(notice)), Qt::Tool);
     expectPlaces(app.view(notice), {482, 329},
                  {{"Frame1", {16, 8, 455, 309}},
@@ -138,14 +116,15 @@ TEST(FirstMerge, WindowByWindowFromTheNoticeToTheMergedFile) {
                   {"lblCopyright", {160, 88, 177, 17}}});
     EXPECT_TRUE(app.widget<QGroupBox>("Frame1", &notice)->title().isEmpty());
     // Labels that size themselves to their text keep the edge or centre their alignment names.
-    EXPECT_EQ(label(notice, "lblInfo")->text().count('\n'), 8);
-    EXPECT_EQ(label(notice, "lblInfo")->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
-    EXPECT_LE(std::abs(label(notice, "lblInfo")->geometry().center().x() + 0.5 - 227.5), 1.0);
-    EXPECT_TRUE(label(notice, "lblInfo")->font().bold());
+    const QLabel* info = label(notice, "lblInfo");
+    EXPECT_EQ(info->text().count('\n'), 8);
+    EXPECT_EQ(info->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    EXPECT_LE(std::abs(info->geometry().center().x() + 0.5 - 227.5), 1.0);
+    EXPECT_EQ(fontOf(info), "MS Sans Serif 8.25 bold");
     EXPECT_EQ(label(notice, "lblVersion")->geometry().right() + 1, 277);
-    EXPECT_EQ(label(notice, "lblVersion")->font().family(), "Arial");
+    EXPECT_EQ(fontOf(label(notice, "lblVersion")), "Arial 12 bold");
     EXPECT_EQ(label(notice, "lblProductName")->geometry().topLeft(), QPoint(112, 16));
-    EXPECT_EQ(label(notice, "lblProductName")->font().pointSizeF(), 32.25);
+    EXPECT_EQ(fontOf(label(notice, "lblProductName")), "Arial 32.25 bold");
 
     // The main window, with its icon, fonts and menu.
     app.click(notice, "cmdOK");
@@ -169,16 +148,12 @@ TEST(FirstMerge, WindowByWindowFromTheNoticeToTheMergedFile) {
         EXPECT_EQ(topLeft(main.windowIcon(), side), QColor(0x6E, 0x6A, 0x60));
     EXPECT_EQ(app.widget<QPushButton>("cmdStart")->text(), "Convert \".ov2\"");
     EXPECT_EQ(app.widget<QGroupBox>("fraAuswahl")->title(), "Konvertierungs - Auswahl");
-    QLabel* logo = label(app.window, "lblLogo");
+    const QLabel* logo = label(app.window, "lblLogo");
     EXPECT_EQ(logo->text(), "Kavinor V0.75");
     EXPECT_EQ(logo->alignment(), Qt::AlignLeft | Qt::AlignTop);
-    EXPECT_EQ(logo->font().family(), "MS Sans Serif");
-    EXPECT_EQ(logo->font().pointSizeF(), 24);
-    EXPECT_TRUE(logo->font().bold());
-    const QFont dialog = app.widget("cmdStart")->font();
-    EXPECT_EQ(dialog.pointSizeF(), 8.25);
-    EXPECT_FALSE(dialog.bold());
-    EXPECT_EQ(QFontInfo(dialog).family(), "Liberation Sans");
+    EXPECT_EQ(fontOf(logo), "MS Sans Serif 24 bold");
+    EXPECT_EQ(fontOf(app.widget("cmdStart")), "MS Sans Serif 8.25");
+    EXPECT_EQ(QFontInfo(app.widget("cmdStart")->font()).family(), "Liberation Sans");
     // Earlier in the layout is drawn above: the input frame over both lists.
     const QObjectList& stacked = main.client()->children();
     EXPECT_GT(stacked.indexOf(app.widget("fraInput")), stacked.indexOf(app.widget("lstAuswahl1")));
@@ -223,8 +198,7 @@ TEST(FirstMerge, WindowByWindowFromTheNoticeToTheMergedFile) {
         app.click(about, "cmdOK");
     });
     items["About"]->trigger();
-    EXPECT_TRUE(aboutShown);
-    EXPECT_FALSE(app.view(about).isVisible());
+    EXPECT_TRUE(aboutShown && !app.view(about).isVisible());
     // As on a desktop, the main window is the active one again, which owns the dialogs.
     main.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
@@ -282,12 +256,16 @@ TEST(FirstMerge, WindowByWindowFromTheNoticeToTheMergedFile) {
         });
     };
     const QString saveAs = QString::fromStdString(output.string());
-    DialogAnswers answers(saveAs);
+    QString typed = saveAs;
+    std::vector<std::string> log;
+    QTimer answers;
+    answers.callOnTimeout([&] { answerDialog(typed, log); });
+    answers.start(5);
     app.click(app.window, "cmdKonvert");
     using Log = std::vector<std::string>;
-    ASSERT_EQ(answers.log, (Log{"save LUV-Dateien (*.ov2) as ",
-                                "Konvertierung beendet: Komplette .ov2 Datei wurde erfolgreich "
-                                "erstellt ! (Information, 1 button)"}));
+    ASSERT_EQ(log, (Log{"save LUV-Dateien (*.ov2) as ",
+                        "Konvertierung beendet: Komplette .ov2 Datei wurde erfolgreich "
+                        "erstellt ! (Information, 1 button)"}));
     EXPECT_EQ(captions.size(), static_cast<qsizetype>(processes.starts.size()));
     EXPECT_FALSE(captions.isEmpty() || captions.contains("Komplette LUV Datei erstellen"));
     EXPECT_FALSE(app.widget("fraInput")->isVisible());
@@ -300,22 +278,20 @@ TEST(FirstMerge, WindowByWindowFromTheNoticeToTheMergedFile) {
     // and the failed run leaves the first output.
     processes.onStart = nullptr;
     fs::remove(tools / "makeov2");
-    answers.saveAs.clear();
-    answers.log.clear();
+    typed.clear();
+    log.clear();
     app.click(app.window, "cmdKonvert");
-    answers.saveAs = saveAs;
+    typed = saveAs;
     app.click(app.window, "cmdKonvert");
     const std::string offered = "save LUV-Dateien (*.ov2) as " + output.string();
-    EXPECT_EQ(answers.log,
+    EXPECT_EQ(log,
               (Log{offered, offered, "Fehler: Fehler bei Dateierstellung! (Critical, 1 button)"}));
     EXPECT_EQ(readFile(output), merged);
 
-    // The close box ends the program.
     main.close();
     EXPECT_FALSE(app.program.running());
 }
 
-// kavinor itself: Qt set up for it before its windows are made.
 TEST(FirstMerge, TheProgramSetsUpQtForItsWindowsAndDialogs) {
     QApplication::setQuitOnLastWindowClosed(true);
     app::DesktopProgram kavinor(KAVINOR_TOOL_DIR);

@@ -1,8 +1,7 @@
 #pragma once
 
-#include <QListWidget>
-#include <QRegularExpression>
 #include <QTest>
+#include <QtWidgets>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -57,7 +56,6 @@ public:
         return QTest::qWaitForWindowActive(&view(window));
     }
 
-    // A mouse click on the widget of `name` in `owner`.
     void click(const forms::Window& owner, std::string_view name) const {
         QWidget* target = view(owner).widgetOf(name);
         QTest::mouseClick(target, Qt::LeftButton, {}, target->rect().center());

@@ -15,14 +15,6 @@ inline std::string int32le(std::int32_t value) {
             static_cast<char>((bits >> 16) & 0xFF), static_cast<char>((bits >> 24) & 0xFF)};
 }
 
-inline std::int32_t int32At(std::string_view bytes, std::size_t offset) {
-    std::uint32_t value = 0;
-    for (int i = 3; i >= 0; --i) {
-        value = value << 8 | static_cast<unsigned char>(bytes.at(offset + i));
-    }
-    return static_cast<std::int32_t>(value);
-}
-
 // A POI record: type, length, lon, lat, then its NUL-ended strings.
 inline std::string poiRecord(char type, std::int32_t lon, std::int32_t lat,
                              const std::string& strings) {
