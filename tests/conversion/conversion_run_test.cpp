@@ -8,6 +8,7 @@
 #include "run_window.h"
 #include "step_scripts.h"
 #include "task.h"
+#include "temp_dir.h"
 #include "test_files.h"
 
 // Parts of the run on their own, and runs whose processes are only pretended: what the run

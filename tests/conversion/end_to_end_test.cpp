@@ -10,6 +10,7 @@
 #include "poi_files.h"
 #include "posix_processes.h"
 #include "run_window.h"
+#include "temp_dir.h"
 #include "test_files.h"
 
 // Whole runs from the click to the message, with the real interpreter and tools: the steps in

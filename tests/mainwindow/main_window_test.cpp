@@ -9,6 +9,7 @@
 
 #include "configuration.h"
 #include "platform_doubles.h"
+#include "temp_dir.h"
 #include "test_files.h"
 #include "test_program.h"
 

@@ -10,6 +10,7 @@
 #include "posix_directory_fill.h"
 #include "posix_path_test.h"
 #include "program_directory.h"
+#include "temp_dir.h"
 #include "test_files.h"
 
 namespace kavinor::platform {

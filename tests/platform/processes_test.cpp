@@ -12,6 +12,7 @@
 
 #include "posix_pause.h"
 #include "posix_processes.h"
+#include "temp_dir.h"
 #include "test_files.h"
 #include "xdg_links.h"
 

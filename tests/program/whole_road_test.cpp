@@ -7,6 +7,7 @@
 
 #include "poi_files.h"
 #include "posix_processes.h"
+#include "temp_dir.h"
 #include "test_files.h"
 #include "test_program.h"
 

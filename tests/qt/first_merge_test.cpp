@@ -9,6 +9,7 @@
 #include "poi_files.h"
 #include "posix_processes.h"
 #include "qt_program.h"
+#include "temp_dir.h"
 #include "test_files.h"
 
 // The three windows through the real Qt widgets at 96 dpi, clicked through a newcomer's first

@@ -10,8 +10,6 @@
 #include <string_view>
 #include <vector>
 
-#include "temp_dir.h"
-
 namespace kavinor::test {
 
 // Creates or replaces the file with exactly these bytes, creating missing parent directories.

@@ -6,6 +6,7 @@
 
 #include "atomic_file.h"
 #include "io_error.h"
+#include "temp_dir.h"
 #include "test_files.h"
 #include "winpath.h"
 

@@ -6,6 +6,7 @@
 #include "icon_source.h"
 #include "ov2_bytes.h"
 #include "run_tool.h"
+#include "temp_dir.h"
 #include "test_files.h"
 
 namespace kavinor::icon {

@@ -7,6 +7,7 @@
 
 #include "ov2_bytes.h"
 #include "run_tool.h"
+#include "temp_dir.h"
 #include "test_files.h"
 
 namespace kavinor::test {

@@ -4,6 +4,7 @@
 
 #include "poi_files.h"
 #include "run_tool.h"
+#include "temp_dir.h"
 #include "test_files.h"
 
 namespace kavinor::test {
