@@ -6,6 +6,7 @@
 
 #include "drive_check.h"
 #include "fmr_main.h"
+#include "name_fold.h"
 
 // Choosing the kind of input and the directory that holds it: the input frame with its drive and
 // directory lists, its confirmation and its cancel.
@@ -104,7 +105,14 @@ std::optional<std::vector<std::string>> FmrMain::subdirectories(const std::strin
 std::string FmrMain::driveRoot(const std::string& path) {
     const platform::CodePages& pages = platform.codePages;
     const std::string drive = platform.drives.driveOf(pages.toAnsi(path));
-    return drive.empty() ? std::string() : pages.fromAnsi(platform.drives.root(drive));
+    if (drive.empty()) return {};
+    const std::string root = pages.fromAnsi(platform.drives.root(drive));
+    // The drive may be named in other letters than the path ("c:" of "C:\\Karten"): the path
+    // keeps its own spelling of the root.
+    if (path.size() >= root.size() && winpath::equalFolded(path.substr(0, root.size()), root)) {
+        return path.substr(0, root.size());
+    }
+    return root;
 }
 
 }  // namespace kavinor::mainwindow

@@ -163,6 +163,8 @@ TEST_F(WindowsRun, MergesAsOnLinuxAndKeepsTheEarlierOutputOnBadInput) {
               (Names{"\u00c4pfel.OV2", "aussichtspunkte.ov2", "burgen.ov2", "gipfel.ov2",
                      "karte 10.ov2", "Karte 2.ov2", "seen.ov2"}));
     EXPECT_EQ(window.Dir.entries().back().name, "ordner.ov2");
+    // The path from its drive's root down, whatever letters the drive list names the drive in.
+    EXPECT_EQ(window.Dir.entries().front().path, textOf(source).substr(0, 3));
     EXPECT_EQ(window.Dir.entries().size(), window.Dir.currentIndex() + 2u);
     EXPECT_FALSE(window.Dir.setPath(textOf(source / "seen.ov2")));
 
