@@ -35,6 +35,8 @@ FrameView::FrameView(forms::Frame& frame, const forms::ControlLayout& layout, HW
 
 void FrameView::mirror() {
     ControlView::mirror();
+    // The caption is the frame's text too, for whatever reads the window's texts.
+    setText(hwnd(), nativeText(frame_.caption()));
     InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
