@@ -1,3 +1,5 @@
+#include <QKeyEvent>
+
 #include "control_views.h"
 
 namespace kavinor::qt {
@@ -46,9 +48,20 @@ ButtonView::ButtonView(forms::Button& button, const forms::ControlLayout& layout
                        double dotsPerInch)
     : ControlView(button, layout, new QPushButton(parent), dotsPerInch), button_(button) {
     push_ = static_cast<QPushButton*>(widget());
-    // No button is its window's default: Enter presses only the button that has the focus.
+    // No button is its window's default, so Qt's push button ignores Enter; the filter below
+    // makes Enter press the focused button, as Space does.
     push_->setAutoDefault(false);
     QObject::connect(push_, &QPushButton::clicked, this, [this] { button_.click(); });
+    push_->installEventFilter(this);
+}
+
+bool ButtonView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != push_ || event->type() != QEvent::KeyPress) return false;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+    // Through `clicked`, as a mouse click: the input gate decides on it.
+    push_->click();
+    return true;
 }
 
 void ButtonView::mirror() {

@@ -34,6 +34,7 @@ public:
 
 private:
     void mirror() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     forms::Button& button_;
     QPushButton* push_;
 };

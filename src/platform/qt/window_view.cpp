@@ -32,6 +32,26 @@ QIcon noIcon() {
     return QIcon(blank);
 }
 
+// Labels and frames never take the focus, and Qt drops a tab link to a widget that takes none:
+// chained, they would break the order. All other kinds are chained, whether they take the focus
+// now or not, since their reach changes at run time.
+bool inTabOrder(forms::Kind kind) {
+    switch (kind) {
+        case forms::Kind::Button:
+        case forms::Kind::TextBox:
+        case forms::Kind::ListBox:
+        case forms::Kind::DriveList:
+        case forms::Kind::DirList:
+        case forms::Kind::FileList:
+            return true;
+        case forms::Kind::Frame:
+        case forms::Kind::Label:
+        case forms::Kind::SaveDialog:
+            break;
+    }
+    return false;
+}
+
 }  // namespace
 
 WindowView::WindowView(forms::Window& window, const QIcon& programIcon)
@@ -93,7 +113,9 @@ void WindowView::stackAndOrder() {
     for (auto view = views_.rbegin(); view != views_.rend(); ++view) (*view)->widget()->raise();
 
     std::vector<const ControlView*> byTab;
-    for (const auto& view : views_) byTab.push_back(view.get());
+    for (const auto& view : views_) {
+        if (inTabOrder(view->layout().kind)) byTab.push_back(view.get());
+    }
     std::stable_sort(byTab.begin(), byTab.end(), [](const ControlView* a, const ControlView* b) {
         return a->layout().tab < b->layout().tab;
     });
