@@ -1,20 +1,27 @@
 #!/usr/bin/env bash
 # Cross-builds the Windows programs and test programs into build-win and runs the tests under
-# Wine, in a Wine prefix of their own inside build-win; no display is needed.
+# Wine, in a Wine prefix of their own inside build-win, as a German Windows runs them (ANSI code
+# page 1252, console code page 850), on a virtual display of their own for the windows.
 #
 #   scripts/windows-tests.sh [LINUX_TOOL_DIRECTORY]
 #
 # Given the tool directory of a Linux build (build/bin), the Windows merges must also match, byte
 # for byte, the ones that kvcmd and the Linux tools make of the same samples.
 set -euo pipefail
+if [ -z "${KAVINOR_WINDOWS_DISPLAY:-}" ]; then
+    export KAVINOR_WINDOWS_DISPLAY=1
+    exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$(readlink -f "$0")" "$@"
+fi
 cd "$(dirname "$0")/.."
+# Wine takes its code pages from the locale.
+export LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8
 build=build-win
 linux=${1:+$(cd "$1" && pwd)}
 
 export WINEPREFIX="$PWD/$build/wineprefix" WINEDEBUG=-all WINEARCH=win64
 # No offer to install Mono or Gecko, which would wait for a click on a display there is not.
 export WINEDLLOVERRIDES="mscoree,mshtml="
-unset DISPLAY WAYLAND_DISPLAY
+unset WAYLAND_DISPLAY
 mkdir -p "$build"
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wineboot -i
