@@ -4,7 +4,6 @@ namespace kavinor::app {
 
 SystemPlatform::SystemPlatform(const std::string& toolDirectory)
     : systemProcesses_(toolDirectory + "/kvcmd"),
-      processes_(systemProcesses_),
       platform_{processes_, pause_, paths_,      codePages_, directories_,  drives_,
                 collation_, links_, saveDialog_, messages_,  toolDirectory, '/'} {}
 

@@ -5,6 +5,7 @@
 #include "iconv_code_pages.h"
 #include "icu_collation.h"
 #include "mount_drives.h"
+#include "painting_processes.h"
 #include "platform.h"
 #include "posix_directory_fill.h"
 #include "posix_path_test.h"
@@ -12,7 +13,6 @@
 #include "qt_message_dialog.h"
 #include "qt_save_dialog.h"
 #include "repainting_pause.h"
-#include "repainting_processes.h"
 #include "xdg_links.h"
 
 namespace kavinor::app {
@@ -29,8 +29,8 @@ public:
 
 private:
     platform::PosixProcesses systemProcesses_;
-    qt::RepaintingProcesses processes_;
     qt::RepaintingPause pause_;
+    platform::PaintingProcesses processes_{systemProcesses_, pause_};
     platform::PosixPathTest paths_;
     platform::IconvCodePages codePages_;
     platform::PosixDirectoryFill directories_;

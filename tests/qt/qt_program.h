@@ -16,8 +16,8 @@
 #include "qt_event_loop.h"
 #include "qt_message_dialog.h"
 #include "qt_save_dialog.h"
+#include "painting_processes.h"
 #include "repainting_pause.h"
-#include "repainting_processes.h"
 
 namespace kavinor::test {
 
@@ -32,7 +32,7 @@ public:
 class QtProgram {
 public:
     QtProgram(platform::Processes& system, std::string toolDirectory)
-        : processes(system),
+        : processes(system, pause),
           codePages("UTF-8", "UTF-8"),
           platform(processes, pause, paths, codePages, directories, drives, collation, links,
                    dialog, messages, std::move(toolDirectory), '/'),
@@ -79,8 +79,8 @@ public:
         return window.Dir.path() == path;
     }
 
-    qt::RepaintingProcesses processes;
     BriefPause pause;
+    platform::PaintingProcesses processes;
     qt::QtSaveDialog dialog;
     qt::QtMessageDialog messages;
     RecordingLinks links;

@@ -11,6 +11,8 @@ inline constexpr const wchar_t* kFrameClass = L"KavinorFrame";
 
 // Posted to a top-level window with a control's window: the control's batch of changes is over.
 inline constexpr UINT kRedrawMessage = WM_APP + 1;
+// Posted to a top-level window whose focused control the user can no longer reach.
+inline constexpr UINT kFocusMessage = WM_APP + 2;
 
 // Registers both classes once; `windowProcedure` serves the top-level windows.
 void registerWindowClasses(WNDPROC windowProcedure);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 #include "control_views.h"
 #include "dpi.h"
@@ -87,6 +88,8 @@ void WindowView::createControls() {
                                        " comes after " + std::string(entry.name));
             }
         }
+        // Connected before the view, which mirrors the change: the focus is still where it was.
+        connections_.emplace_back(control, control->changed.connect([this] { followReach(); }));
         std::unique_ptr<ControlView> view = createControlView(*control, entry, parent);
         auto lowest = std::find_if(lowestOf.begin(), lowestOf.end(),
                                    [parent](const auto& p) { return p.first == parent; });
@@ -97,7 +100,6 @@ void WindowView::createControls() {
         } else {
             lowest->second = view->hwnd();
         }
-        connections_.emplace_back(control, control->changed.connect([this] { followReach(); }));
         views_.push_back(std::move(view));
     }
     for (const auto& view : views_) tabOrder_.push_back(view.get());
@@ -170,9 +172,13 @@ bool WindowView::handleKey(WPARAM key) {
 }
 
 void WindowView::moveFocus(int step) {
+    moveFocusFrom(viewOf(GetFocus()), step);
+}
+
+void WindowView::moveFocusFrom(const ControlView* from, int step) {
     if (tabOrder_.empty()) return;
     const auto count = static_cast<int>(tabOrder_.size());
-    const auto at = std::find(tabOrder_.begin(), tabOrder_.end(), viewOf(GetFocus()));
+    const auto at = std::find(tabOrder_.begin(), tabOrder_.end(), from);
     int index = at == tabOrder_.end() ? (step > 0 ? -1 : count) : int(at - tabOrder_.begin());
     for (int tried = 0; tried < count; ++tried) {
         index = (index + step + count) % count;
@@ -186,9 +192,12 @@ void WindowView::moveFocus(int step) {
 }
 
 void WindowView::followReach() {
-    // The focus never stays on a control the user cannot reach: it moves on in the tab order.
-    const ControlView* focused = viewOf(GetFocus());
-    if (focused != nullptr && !canFocus(*focused)) moveFocus(1);
+    // The focus never stays on a control the user cannot reach: it moves on in the tab order
+    // once the handler that took the reach away has set every control as it leaves them.
+    ControlView* focused = viewOf(GetFocus());
+    if (focused == nullptr || focused->control().reachable()) return;
+    if (focusFrom_ == nullptr) PostMessageW(hwnd_, kFocusMessage, 0, 0);
+    focusFrom_ = focused;
 }
 
 void WindowView::mirrorState() {
@@ -256,6 +265,15 @@ LRESULT WindowView::handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 moveFocus(1);
             }
             return 0;
+        case kFocusMessage: {
+            const ControlView* from = std::exchange(focusFrom_, nullptr);
+            const ControlView* focused = viewOf(GetFocus());
+            if (from != nullptr && GetActiveWindow() == hwnd_ &&
+                (focused == nullptr || focused == from)) {
+                moveFocusFrom(from, 1);
+            }
+            return 0;
+        }
         case kRedrawMessage:
             if (ControlView* list = viewOf(reinterpret_cast<HWND>(lParam))) list->redraw();
             return 0;

@@ -51,6 +51,7 @@ private:
     void mirrorState();
     void followReach();
     void moveFocus(int step);
+    void moveFocusFrom(const ControlView* from, int step);
     bool canFocus(const ControlView& view) const;
     ControlView* viewOf(HWND hwnd) const;
 
@@ -67,6 +68,8 @@ private:
     WindowFonts fonts_;
     int dotsPerInch_ = 96;
     HWND lastFocus_ = nullptr;
+    // The control that had the focus when the user's reach to it was taken away.
+    const ControlView* focusFrom_ = nullptr;
 };
 
 }  // namespace kavinor::win32ui
