@@ -5,4 +5,4 @@
 set -euo pipefail
 export DEBIAN_FRONTEND=noninteractive
 apt-get update -qq
-apt-get install -y -qq cmake ninja-build googletest mingw-w64 wine wine64 >/dev/null
+apt-get install -y -qq cmake ninja-build googletest mingw-w64 wine wine64 nsis >/dev/null
