@@ -6,7 +6,7 @@
 set -euo pipefail
 export DEBIAN_FRONTEND=noninteractive
 apt-get update -qq
-apt-get install -y -qq cmake ninja-build googletest mingw-w64 wine wine64 >/dev/null
+apt-get install -y -qq cmake ninja-build googletest mingw-w64 wine wine64 nsis >/dev/null
 apt-get install -y -qq xvfb xauth locales >/dev/null
 sed -i 's/^# *de_DE.UTF-8 UTF-8/de_DE.UTF-8 UTF-8/' /etc/locale.gen
 locale-gen >/dev/null

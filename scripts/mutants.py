@@ -111,11 +111,19 @@ mutant("program-exe-by-case", "tools/kvcmd/program.cpp",
        'name.substr(name.size() - 4) == ".exe"')
 
 # tools/icon
-mutant("bmp-row-padding", "tools/icon/bmp_writer.cpp",
-       "const std::uint32_t rowSize = (width + 7) / 8 * 4;",
-       "const std::uint32_t rowSize = (width + 1) / 2;")
-mutant("bmp-nibble-order", "tools/icon/bmp_writer.cpp",
+mutant("bmp-row-padding", "tools/icon/bitmap_data.cpp",
+       "const std::size_t rowSize = (width + 7) / 8 * 4;",
+       "const std::size_t rowSize = (width + 1) / 2;")
+mutant("bmp-nibble-order", "tools/icon/bitmap_data.cpp",
        "const int shift = x % 2 == 0 ? 4 : 0;", "const int shift = x % 2 == 0 ? 0 : 4;")
+mutant("ico-height-without-mask", "tools/icon/ico_writer.cpp",
+       "put32(bytes, 2 * height);", "put32(bytes, height);")
+mutant("ico-mask-one-row", "tools/icon/ico_writer.cpp",
+       "(width + 31) / 32 * 4 * height, '\\0'", "(width + 31) / 32 * 4, '\\0'")
+mutant("ico-side-limit", "tools/icon/ico_writer.cpp",
+       "if (image.width > 256 || image.height > 256)", "if (image.height > 256)")
+mutant("ico-offset-without-directory", "tools/icon/ico_writer.cpp",
+       "kDirectorySize + kEntrySize * count +", "kEntrySize * count +")
 mutant("icon-side-limit", "tools/icon/icon_source.cpp",
        "value < 1 || value > kMaxSide", "value < 1 || value >= kMaxSide")
 

@@ -3,6 +3,7 @@
 #include <tuple>
 
 #include "bmp_writer.h"
+#include "ico_writer.h"
 #include "icon_source.h"
 #include "ov2_bytes.h"
 #include "run_tool.h"
@@ -115,11 +116,34 @@ TEST(MakeIcon, DrawsTheBuiltIconAndRefusesBadInput) {
     EXPECT_EQ(
         std::tie(bad.exitCode, bad.errors, usage.exitCode, usage.errors),
         std::make_tuple(1, "make_icon: icon.txt:2: the file ends before its pixels section\n"s, 2,
-                        "make_icon: usage: make_icon SOURCE.txt OUTPUT.bmp\n"s));
+                        "make_icon: usage: make_icon SOURCE.txt OUTPUT.bmp | SOURCE.txt... "
+                        "OUTPUT.ico\n"s));
     EXPECT_EQ(
         test::contents(dir.path()),
         (std::map<std::string, std::string>{
             {"icon.bmp", "old"}, {"icon.txt", "size 2 1\npalette\n"}, {"stderr", usage.errors}}));
+}
+
+// Each image: the icon's info header (the height counts the mask too), then the bitmap's palette
+// and rows, then a mask that is all clear.
+TEST(MakeIcon, DrawsTheIconFileOfBothBitmaps) {
+    std::string directory = "\0\0\1\0\2\0"s, images;
+    for (const auto& [bmp, side] : {std::pair(test::readFile(KAVINOR_ICON_BMP), 32),
+                                    std::pair(test::readFile(KAVINOR_ICON16_BMP), 16)}) {
+        const std::string image = int32le(40) + int32le(side) + int32le(2 * side) +
+                                  int32le(1 | 4 << 16) + int32le(0) +
+                                  int32le(side * side / 2 + side * 4) + std::string(16, '\0') +
+                                  bmp.substr(54) + std::string(side * 4, '\0');
+        directory += std::string{static_cast<char>(side), static_cast<char>(side), 16, 0} +
+                     int32le(1 | 4 << 16) + int32le(static_cast<int>(image.size())) +
+                     int32le(static_cast<int>(38 + images.size()));
+        images += image;
+    }
+    EXPECT_EQ(test::readFile(KAVINOR_ICON_FILE), directory + images);
+
+    StringSink sink;
+    EXPECT_THROW(writeIco({{257, 1, {}, std::vector<std::uint8_t>(257)}}, sink),
+                 std::invalid_argument);
 }
 
 }  // namespace
