@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "desktop_program.h"
+#include "main_window_pixels.h"
 #include "poi_files.h"
 #include "posix_processes.h"
 #include "qt_program.h"
@@ -19,15 +20,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Place {
-    const char* name;
-    QRect pixels;  // from the top left of the client area or of the frame around it
-};
-
-void expectPlaces(const qt::WindowView& view, QSize client, std::initializer_list<Place> places) {
+void expectPlaces(const qt::WindowView& view, QSize client, const std::vector<PixelPlace>& places) {
     EXPECT_EQ(view.client()->size(), client) << view.objectName().toStdString();
-    for (const Place& place : places) {
-        EXPECT_EQ(view.widgetOf(place.name)->geometry(), place.pixels) << place.name;
+    for (const PixelPlace& p : places) {
+        EXPECT_EQ(view.widgetOf(p.name)->geometry(), QRect(p.left, p.top, p.width, p.height))
+            << p.name;
     }
 }
 
@@ -124,9 +121,9 @@ TEST(FirstMerge, WindowByWindowFromTheNoticeToTheMergedFile) {
     EXPECT_TRUE(app.view(notice).isVisible() && !app.view(app.window).isVisible());
     EXPECT_EQ(frameFlags(app.view(notice)), Qt::Tool);
     expectPlaces(app.view(notice), {482, 329},
-                 {{"Frame1", {16, 8, 455, 309}},
-                  {"cmdOK", {192, 272, 81, 25}},
-                  {"lblCopyright", {160, 88, 177, 17}}});
+                 {{"Frame1", 16, 8, 455, 309},
+                  {"cmdOK", 192, 272, 81, 25},
+                  {"lblCopyright", 160, 88, 177, 17}});
     EXPECT_TRUE(app.widget<QGroupBox>("Frame1", &notice)->title().isEmpty());
     // Labels that size themselves to their text keep the edge or centre their alignment names.
     const QLabel* info = label(notice, "lblInfo");
@@ -145,19 +142,9 @@ TEST(FirstMerge, WindowByWindowFromTheNoticeToTheMergedFile) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     qt::WindowView& main = app.view(app.window);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
-    expectPlaces(main, {658, 437},
-                 {{"fraInput", {152, 72, 409, 289}},   {"cmdAbbrechen", {280, 248, 113, 33}},
-                  {"cmdOK", {16, 248, 113, 33}},       {"Dir", {16, 56, 377, 171}},
-                  {"Drive", {16, 24, 377, 21}},        {"fraAuswahl", {8, 40, 209, 57}},
-                  {"cmdStart1", {112, 16, 81, 33}},    {"cmdStart", {16, 16, 81, 33}},
-                  {"txtov2", {8, 376, 641, 19}},       {"File", {640, 416, 17, 19}},
-                  {"cmdKonvert", {8, 288, 641, 33}},   {"cmdalleweg", {312, 208, 33, 25}},
-                  {"cmdallehin", {312, 168, 33, 25}},  {"cmd1weg", {312, 248, 33, 25}},
-                  {"cmd1hin", {312, 128, 33, 25}},     {"lstAuswahl2", {352, 128, 297, 147}},
-                  {"lstAuswahl1", {8, 128, 297, 147}}, {"lblLogo", {328, 0, 329, 41}},
-                  {"lblPfad", {8, 352, 305, 25}},      {"lblDatei2", {352, 112, 297, 17}},
-                  {"lblDatei1", {8, 112, 297, 17}}});
-    EXPECT_EQ(main.size(), QSize(658, 437 + main.menuBar()->height()));
+    expectPlaces(main, {kMainClientWidth, kMainClientHeight},
+                 {std::begin(kMainWindowPixels), std::end(kMainWindowPixels)});
+    EXPECT_EQ(main.size(), QSize(kMainClientWidth, kMainClientHeight + main.menuBar()->height()));
     // Both images of the program icon, drawn from the icon sources with their frame colour.
     for (const int side : {16, 32})
         EXPECT_EQ(topLeft(main.windowIcon(), side), QColor(0x6E, 0x6A, 0x60));
@@ -203,9 +190,9 @@ TEST(FirstMerge, WindowByWindowFromTheNoticeToTheMergedFile) {
         EXPECT_EQ(frameFlags(view), Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
         EXPECT_EQ(qAlpha(topLeft(view.windowIcon(), 16).rgba()), 0);
         expectPlaces(view, {359, 213},
-                     {{"cmdOK", {136, 168, 89, 33}},
-                      {"lblCopyright", {120, 112, 177, 17}},
-                      {"lblLogo", {96, 24, 209, 41}}});
+                     {{"cmdOK", 136, 168, 89, 33},
+                      {"lblCopyright", 120, 112, 177, 17},
+                      {"lblLogo", 96, 24, 209, 41}});
         EXPECT_EQ(label(about, "lblVersion")->text(), "Version V0.75");
         EXPECT_EQ(label(about, "lblVersion")->geometry().right() + 1, 221);
         app.click(app.window, "cmdStart");

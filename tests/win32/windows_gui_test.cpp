@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "dpi.h"
+#include "main_window_pixels.h"
 #include "system_text.h"
 #include "test_files.h"
 #include "wide_text.h"
@@ -182,21 +182,12 @@ TEST_F(NativeWindows, FirstMergeByTheKeyboardAndTheControlsOwnMessages) {
               WS_CAPTION | WS_SYSMENU);
     EXPECT_EQ(GetWindow(main, GW_OWNER), nullptr);
     EXPECT_EQ(textOf(main), "Kavinor V0.75 - Kavinor-Team");
-    const std::vector<std::pair<const char*, std::vector<long>>> places{
-        {"fraInput", {152, 72, 409, 289}},   {"cmdAbbrechen", {280, 248, 113, 33}},
-        {"cmdOK", {16, 248, 113, 33}},       {"Dir", {16, 56, 377, 171}},
-        {"Drive", {16, 24, 377, 21}},        {"fraAuswahl", {8, 40, 209, 57}},
-        {"cmdStart1", {112, 16, 81, 33}},    {"cmdStart", {16, 16, 81, 33}},
-        {"txtov2", {8, 376, 641, 19}},       {"File", {640, 416, 17, 19}},
-        {"cmdKonvert", {8, 288, 641, 33}},   {"cmdalleweg", {312, 208, 33, 25}},
-        {"cmdallehin", {312, 168, 33, 25}},  {"cmd1weg", {312, 248, 33, 25}},
-        {"cmd1hin", {312, 128, 33, 25}},     {"lstAuswahl2", {352, 128, 297, 147}},
-        {"lstAuswahl1", {8, 128, 297, 147}}, {"lblLogo", {328, 0, 329, 41}},
-        {"lblPfad", {8, 352, 305, 25}},      {"lblDatei2", {352, 112, 297, 17}},
-        {"lblDatei1", {8, 112, 297, 17}}};
-    EXPECT_EQ(clientOf(main), (std::vector<long>{658, 437}));
-    for (const auto& [name, pixels] : places)
-        EXPECT_EQ(placeOf(control(window, name)), pixels) << name;
+    EXPECT_EQ(clientOf(main), (std::vector<long>{kMainClientWidth, kMainClientHeight}));
+    for (const PixelPlace& p : kMainWindowPixels) {
+        EXPECT_EQ(placeOf(control(window, p.name)),
+                  (std::vector<long>{p.left, p.top, p.width, p.height}))
+            << p.name;
+    }
     EXPECT_EQ(textOf(control(window, "cmdStart")), "Convert \".ov2\"");
     EXPECT_EQ(fontOf(control(window, "lblLogo")), "MS Sans Serif 32 bold");
     EXPECT_EQ(fontOf(control(window, "cmdStart")), "MS Sans Serif 11");
@@ -347,15 +338,15 @@ TEST_F(NativeWindows, FirstMergeByTheKeyboardAndTheControlsOwnMessages) {
     SendMessageW(main, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
     EXPECT_EQ(clientOf(main), (std::vector<long>{987, 656}));
     EXPECT_EQ(placeOf(control(window, "cmdKonvert")), (std::vector<long>{12, 432, 962, 50}));
-    for (const auto& [name, pixels] : places) {
-        const HWND c = control(window, name);
+    for (const PixelPlace& p : kMainWindowPixels) {
+        const HWND c = control(window, p.name);
         const std::wstring text = sys::widen(textOf(c), CP_UTF8);
         const HDC dc = GetDC(c);
         SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(c, WM_GETFONT, 0, 0)));
         RECT needed{0, 0, 0, 0};
         DrawTextW(dc, text.c_str(), -1, &needed, DT_CALCRECT | DT_NOPREFIX);
         ReleaseDC(c, dc);
-        EXPECT_LE(needed.right, placeOf(c)[2]) << name;
+        EXPECT_LE(needed.right, placeOf(c)[2]) << p.name;
     }
     SendMessageW(main, WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&suggested));
     EXPECT_EQ(clientOf(main), (std::vector<long>{658, 437}));

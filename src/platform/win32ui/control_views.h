@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
+#include <vector>
 
 #include "control_view.h"
 #include "dir_list.h"
@@ -120,5 +122,23 @@ public:
 
 // Fills an owner-drawn item and writes `text` in it, `indent` pixels from its left.
 void drawItemText(const DRAWITEMSTRUCT& item, const std::wstring& text, int indent);
+
+// The messages that change a native list: a list box's or a combo box's.
+struct NativeListMessages {
+    UINT insert;
+    UINT remove;
+    UINT reset;
+};
+inline constexpr NativeListMessages kListBoxMessages{LB_INSERTSTRING, LB_DELETESTRING,
+                                                     LB_RESETCONTENT};
+inline constexpr NativeListMessages kComboBoxMessages{CB_INSERTSTRING, CB_DELETESTRING,
+                                                      CB_RESETCONTENT};
+
+// Applies one change of a list, whose entries are now `entries`, to its native list.
+void followListChange(HWND list, const NativeListMessages& messages,
+                      const forms::ListChange& change, const std::vector<std::string>& entries);
+// Puts all of `entries` into an empty native list.
+void fillList(HWND list, const NativeListMessages& messages,
+              const std::vector<std::string>& entries);
 
 }  // namespace kavinor::win32ui

@@ -16,9 +16,7 @@ DriveListView::DriveListView(forms::DriveList& drives, const forms::ControlLayou
                               CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS | WS_VSCROLL,
                               0, parent)),
       drives_(drives) {
-    for (const std::string& drive : drives.entries()) {
-        SendMessageW(hwnd(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(nativeText(drive).c_str()));
-    }
+    fillList(hwnd(), kComboBoxMessages, drives.entries());
     listConnection_ = drives.listChanged.connect([this](const forms::ListChange& c) { follow(c); });
 }
 
@@ -54,21 +52,7 @@ void DriveListView::mirror() {
 }
 
 void DriveListView::follow(const forms::ListChange& change) {
-    switch (change.kind) {
-        case forms::ListChange::Kind::Inserted:
-            SendMessageW(
-                hwnd(), CB_INSERTSTRING, static_cast<WPARAM>(change.index),
-                reinterpret_cast<LPARAM>(nativeText(drives_.entries()[change.index]).c_str()));
-            break;
-        case forms::ListChange::Kind::Removed:
-            SendMessageW(hwnd(), CB_DELETESTRING, static_cast<WPARAM>(change.index), 0);
-            break;
-        case forms::ListChange::Kind::Cleared:
-            SendMessageW(hwnd(), CB_RESETCONTENT, 0, 0);
-            break;
-        case forms::ListChange::Kind::Selected:
-            break;
-    }
+    followListChange(hwnd(), kComboBoxMessages, change, drives_.entries());
     mirror();
 }
 

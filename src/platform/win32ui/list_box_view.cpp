@@ -9,10 +9,7 @@ ListBoxView::ListBoxView(forms::ListBox& list, const forms::ControlLayout& layou
           createChild(L"LISTBOX", LBS_NOTIFY | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT | WS_VSCROLL,
                       WS_EX_CLIENTEDGE, parent)),
       list_(list) {
-    for (std::size_t i = 0; i < list.entries().size(); ++i) {
-        SendMessageW(hwnd(), LB_INSERTSTRING, i,
-                     reinterpret_cast<LPARAM>(nativeText(list.entries()[i]).c_str()));
-    }
+    fillList(hwnd(), kListBoxMessages, list.entries());
     showSelection();
     listConnection_ = list.listChanged.connect([this](const forms::ListChange& c) { follow(c); });
 }
@@ -30,21 +27,7 @@ void ListBoxView::follow(const forms::ListChange& change) {
         PostMessageW(GetAncestor(hwnd(), GA_ROOT), kRedrawMessage, 0,
                      reinterpret_cast<LPARAM>(hwnd()));
     }
-    switch (change.kind) {
-        case forms::ListChange::Kind::Inserted:
-            SendMessageW(
-                hwnd(), LB_INSERTSTRING, static_cast<WPARAM>(change.index),
-                reinterpret_cast<LPARAM>(nativeText(list_.entries()[change.index]).c_str()));
-            break;
-        case forms::ListChange::Kind::Removed:
-            SendMessageW(hwnd(), LB_DELETESTRING, static_cast<WPARAM>(change.index), 0);
-            break;
-        case forms::ListChange::Kind::Cleared:
-            SendMessageW(hwnd(), LB_RESETCONTENT, 0, 0);
-            break;
-        case forms::ListChange::Kind::Selected:
-            break;
-    }
+    followListChange(hwnd(), kListBoxMessages, change, list_.entries());
     // The native list moves its selection along with inserts and removals; the list's rules.
     showSelection();
 }
