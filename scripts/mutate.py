@@ -3,15 +3,18 @@
 cover the mutated file (Ninja, incremental, in a build directory of its own), runs them, restores
 the file and reports which mutants the suite caught.
 
-    scripts/mutate.py [--build-dir DIR] [--report FILE] [--check] [ID ...]
+    scripts/mutate.py [--build-dir DIR] [--report FILE] [--list FILE] [--check] [ID ...]
 
---check only verifies that every mutant's text is found exactly once. Exit status 1 when a mutant
-survived or could not be built."""
+--list takes the mutants of FILE instead, a list written the same way (`mutant(ident, path, old,
+new)` calls), such as one written by someone who has not read the tests. --check only verifies
+that every mutant's text is found exactly once. Exit status 1 when a mutant survived or could not
+be built."""
 
 import argparse
 import os
 import pathlib
 import resource
+import runpy
 import shutil
 import signal
 import subprocess
@@ -112,17 +115,24 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--build-dir", default=str(ROOT / "build-mutation"))
     parser.add_argument("--report")
+    parser.add_argument("--list")
     parser.add_argument("--check", action="store_true")
     parser.add_argument("ids", nargs="*")
     args = parser.parse_args()
 
-    chosen = [m for m in M if not args.ids or m[0] in args.ids]
+    mutants = M
+    if args.list:
+        listed = []
+        runpy.run_path(args.list, init_globals={
+            "mutant": lambda ident, path, old, new: listed.append((ident, path, old, new))})
+        mutants = listed
+    chosen = [m for m in mutants if not args.ids or m[0] in args.ids]
     problems = []
     for ident, path, old, new in chosen:
         count = (ROOT / path).read_text(encoding="utf-8").count(old)
         if count != 1:
             problems.append(f"{ident}: text found {count} times in {path}")
-    if len({m[0] for m in M}) != len(M):
+    if len({m[0] for m in mutants}) != len(mutants):
         problems.append("two mutants share a name")
     if problems or args.check:
         print("\n".join(problems) or f"{len(chosen)} mutants, each text found once")
