@@ -122,9 +122,10 @@ void checkSize(std::uint64_t bytes) {
 
 }  // namespace
 
-void writeIndexedOv2(std::span<IndexedPoi> pois, const char* bodies, ByteSink& sink) {
+void writeIndexedOv2(std::span<IndexedPoi> pois, const char* bodies, ByteSink& sink,
+                     bool oneThread) {
     if (pois.empty()) return;
-    if (pois.size() <= kMaxPoisPerArea || std::thread::hardware_concurrency() < 2) {
+    if (oneThread || pois.size() <= kMaxPoisPerArea || std::thread::hardware_concurrency() < 2) {
         AreaTree tree(pois, bodies);
         tree.build(0, pois.size());
         checkSize(tree.bytes());

@@ -25,7 +25,9 @@ inline constexpr std::size_t kMaxPoisPerArea = 32;
 // area split in two at the median of its wider side. Within an area the POIs keep their input
 // order, and every tie is broken by that order, so the same input always gives the same bytes.
 // Reorders `pois`. Writes nothing for no POIs. Throws FormatError when the file would pass the
-// format's 2 GiB limit.
-void writeIndexedOv2(std::span<IndexedPoi> pois, const char* bodies, ByteSink& sink);
+// format's 2 GiB limit. The two halves of the whole are built side by side where the machine has
+// two cores, unless `oneThread`; the bytes are the same either way.
+void writeIndexedOv2(std::span<IndexedPoi> pois, const char* bodies, ByteSink& sink,
+                     bool oneThread = false);
 
 }  // namespace kavinor::ov2

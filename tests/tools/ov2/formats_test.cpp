@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
 #include <functional>
+#include <random>
 
 #include "area_index.h"
 #include "convert.h"
@@ -202,6 +205,70 @@ TEST(Formats, AreasSplitAtTheMedianOfTheWiderSideBreakingTiesByInputOrder) {
     for (int i = 63; i >= 0; --i) line.emplace_back(i / 2 * 1000, 100);
     EXPECT_EQ(indexed(line).substr(21, 21), skipper(21 + 32 * 15, 15000, 100, 0, 100));
     EXPECT_EQ(indexed({}), "");
+}
+
+// Walks the area at `at` of an indexed file; each POI below an area must lie inside its bounds.
+// Returns where the area ends and adds its POIs to `found`.
+using Places = std::vector<std::pair<std::int32_t, std::int32_t>>;
+
+std::size_t walkArea(const std::string& ov2, std::size_t at, Places& found) {
+    const auto field = [&](std::size_t offset) {
+        std::int32_t value;
+        std::memcpy(&value, ov2.data() + offset, 4);
+        return value;
+    };
+    const std::size_t end = at + static_cast<std::size_t>(field(at + 1));
+    const std::int32_t east = field(at + 5), north = field(at + 9), west = field(at + 13),
+                       south = field(at + 17);
+    const std::size_t first = found.size();
+    for (std::size_t next = at + 21; next < end;) {
+        if (ov2[next] == '\x01') {
+            next = walkArea(ov2, next, found);
+        } else {
+            found.emplace_back(field(next + 5), field(next + 9));
+            next += static_cast<std::size_t>(field(next + 1));
+        }
+    }
+    for (std::size_t i = first; i < found.size(); ++i) {
+        const auto [lon, lat] = found[i];
+        EXPECT_TRUE(lon >= west && lon <= east && lat >= south && lat <= north)
+            << "POI " << lon << "," << lat << " outside the area at " << at;
+    }
+    return end;
+}
+
+// Around each size where the writer changes its path (one area, a split, two threads), over the
+// whole globe with its edges: every area's bounds hold its POIs, every POI comes out once, and
+// the bytes do not depend on the threads.
+TEST(Formats, EveryAreaHoldsItsPoisOnEveryPathOfTheWriter) {
+    std::mt19937 random(4711);
+    const std::int32_t edges[] = {-18000000, 18000000, -9000000, 9000000, 0};
+    for (const std::size_t count : {1, 31, 32, 33, 63, 64, 65, 97, 1000, 4099}) {
+        std::string bodies;
+        std::vector<IndexedPoi> pois;
+        Places places;
+        for (std::size_t i = 0; i < count; ++i) {
+            std::int32_t lon = std::uniform_int_distribution(-18000000, 18000000)(random);
+            std::int32_t lat = std::uniform_int_distribution(-9000000, 9000000)(random);
+            // Some on the antimeridian, the poles and the equator, some in one tight cluster.
+            if (i % 7 == 0) lon = edges[i % 2];
+            if (i % 11 == 0) lat = edges[2 + i % 3];
+            if (i % 5 == 0) lon = 1000 + static_cast<std::int32_t>(i % 3);
+            places.emplace_back(lon, lat);
+            pois.push_back({lon, lat, 2, bodies.size()});
+            bodies += "\x02" + std::to_string(i) + '\0';
+        }
+        std::vector<IndexedPoi> again = pois;
+        StringSink threads, oneThread;
+        writeIndexedOv2(pois, bodies.data(), threads);
+        writeIndexedOv2(again, bodies.data(), oneThread, true);
+        EXPECT_TRUE(threads.bytes == oneThread.bytes) << count << " POIs";
+        Places written;
+        EXPECT_EQ(walkArea(threads.bytes, 0, written), threads.bytes.size());
+        std::sort(places.begin(), places.end());
+        std::sort(written.begin(), written.end());
+        EXPECT_EQ(written, places) << count << " POIs";
+    }
 }
 
 }  // namespace
