@@ -295,6 +295,21 @@ TEST(FirstMerge, WindowByWindowFromTheNoticeToTheMergedFile) {
     EXPECT_FALSE(app.program.running());
 }
 
+// On a screen of 144 dots per inch every place is the table's twips at that scale, rounded: a
+// half pixel goes up. Run by its own test entry with Qt's scaling off and the screen at 144.
+TEST(OtherDpi, WindowsScaleWithTheScreen) {
+    if (QApplication::primaryScreen()->logicalDotsPerInch() != 144) GTEST_SKIP();
+    app::DesktopProgram kavinor(KAVINOR_TOOL_DIR);
+    const qt::WindowView& main = kavinor.frontEnd().view(kavinor.program().fmrMain);
+    expectPlaces(main, {987, 656},
+                 {{"cmdKonvert", 12, 432, 962, 50},
+                  {"lblLogo", 492, 0, 494, 62},
+                  {"Drive", 24, 36, 566, 32},
+                  {"lstAuswahl2", 528, 192, 446, 221}});
+    expectPlaces(kavinor.frontEnd().view(kavinor.program().frmAbout), {539, 320},
+                 {{"cmdOK", 204, 252, 134, 50}});
+}
+
 TEST(FirstMerge, TheProgramSetsUpQtForItsWindowsAndDialogs) {
     QApplication::setQuitOnLastWindowClosed(true);
     app::DesktopProgram kavinor(KAVINOR_TOOL_DIR);
