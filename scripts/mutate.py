@@ -32,6 +32,14 @@ FUZZ_ARGS = {
     "fuzz_kvcmd_line_replay": [str(CORPUS / "kvcmd")],
 }
 
+# Test entries that run a test program at other settings: the program, its arguments and what
+# its environment adds.
+VARIANTS = {
+    "qt_tests_144dpi": ("qt_tests", ["--gtest_filter=OtherDpi.*"],
+                        {"QT_QPA_PLATFORM": "offscreen", "QT_ENABLE_HIGHDPI_SCALING": "0",
+                         "QT_FONT_DPI": "144"}),
+}
+
 # A test program that takes longer than this under a mutant has met an endless loop.
 TIMEOUT = 120
 # No test writes a file near this size.
@@ -57,7 +65,7 @@ COVERS = {
     "src/startup/": WINDOWS,
     "src/program/": WINDOWS + RUN,
     "src/conversion/": RUN + ["program_tests"],
-    "src/platform/qt/": ["qt_tests"],
+    "src/platform/qt/": ["qt_tests", "qt_tests_144dpi"],
     "src/app/": ["qt_tests"],
 }
 
@@ -78,6 +86,7 @@ def configure(build):
 
 
 def build_targets(build, targets):
+    targets = sorted({VARIANTS.get(t, (t,))[0] for t in targets})
     result = subprocess.run(["cmake", "--build", str(build), "--target", *targets],
                             stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
     return result.returncode == 0, result.stdout
@@ -93,14 +102,15 @@ def run_program(build, name):
     every program it started, so that a mutant that loops leaves nothing running. Its
     temporary files go to a directory of the build's own, emptied afterwards, so that what a
     program ended this way leaves behind is removed too."""
-    argv = [str(build / "tests" / "bin" / name), *FUZZ_ARGS.get(name, [])]
+    program, arguments, environment = VARIANTS.get(name, (name, [], {}))
+    argv = [str(build / "tests" / "bin" / program), *FUZZ_ARGS.get(name, []), *arguments]
     if name not in FUZZ_ARGS:
         argv.append("--gtest_fail_fast")
     scratch = build / "mutation-tmp"
     scratch.mkdir(exist_ok=True)
     process = subprocess.Popen(argv, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
                                cwd=build, start_new_session=True, preexec_fn=limit_file_size,
-                               env={**os.environ, "TMPDIR": str(scratch)})
+                               env={**os.environ, **environment, "TMPDIR": str(scratch)})
     try:
         return process.wait(timeout=TIMEOUT) == 0
     except subprocess.TimeoutExpired:

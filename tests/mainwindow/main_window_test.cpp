@@ -161,6 +161,7 @@ TEST_F(MainWindow, HelpMenuLinksTheModalAboutWindowAndTheWaysOut) {
     startup::FrmAbout& about = test.program.frmAbout;
     test.loop.actions = {[&] {
                              EXPECT_TRUE(about.modal());
+                             EXPECT_EQ(about.lblVersion.caption(), "Version V0.75");
                              window.cmdStart.click();
                              about.cmdOK.click();
                          },
@@ -169,6 +170,9 @@ TEST_F(MainWindow, HelpMenuLinksTheModalAboutWindowAndTheWaysOut) {
     EXPECT_FALSE(about.loaded() || window.fraInput.visible());
     window.mnuAbout.click();
     EXPECT_TRUE(test.loop.actions.empty());
+    window.mnuError.click();
+    window.mnuError.click();
+    EXPECT_FALSE(window.mnuError.checked());
 
     int finished = 0;
     test.program.finished.connect([&] { ++finished; });
@@ -261,6 +265,7 @@ TEST_F(MainWindow, EachRowOfStepsLeavesItsListsCountersAndControls) {
              Row{"o >", ov2, {}, 3, 0, "111101"},
              Row{"o >>", ov2, ov2, 3, 3, "111111"},
              Row{"o s0 > t0 <", ov2, {}, 3, 0, "001100"},
+             Row{"o s0 > s1 > t0 <", ov2, {"Birne.OV2"}, 3, 1, "111111"},
              Row{"o >> k t1 <", ov2, {"Äpfel.ov2", "zoo.ov2"}, 3, 2, "111101"},
              Row{"o >> <", ov2, ov2, 3, 3, "111111"},
              Row{"o >> <<", ov2, {}, 3, 0, "001100"},

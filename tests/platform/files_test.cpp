@@ -113,6 +113,8 @@ TEST(MountDrives, ListWhatAUserBrowsesTypedByFileSystemAndDevice) {
     mount("media/dvd", "iso9660", "11:0");
     writeFile(temp.path() / "sys/dev/block/11:0/removable", "1\n");
     mount("netz", "nfs4", "0:50");
+    // A later mount on a point hides the earlier one, which is gone from the list.
+    mount("ram", "ext4", "8:5");
     mount("ram", "tmpfs", "0:51");
     mount("Überall", "ext4", "8:3");
     mount("weg", "ext4", "8:4", false);

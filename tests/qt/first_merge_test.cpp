@@ -220,6 +220,12 @@ TEST(FirstMerge, WindowByWindowFromTheNoticeToTheMergedFile) {
     app.click(app.window, "cmd1weg");
     ASSERT_EQ(targets->count(), 2);
     EXPECT_EQ(targets->item(1)->text(), "seen.ov2");
+    // One that sorts between the two shows at its place, and goes again.
+    clickRow(sources, "gipfel.ov2");
+    app.click(app.window, "cmd1hin");
+    EXPECT_EQ(targets->item(1)->text(), "gipfel.ov2");
+    clickRow(targets, "gipfel.ov2");
+    app.click(app.window, "cmd1weg");
 
     // Tab follows the layout's order over what can take the focus, round and back.
     using Names = std::vector<std::string>;

@@ -1,5 +1,7 @@
 #include "window_classes.h"
 
+#include <mutex>
+
 #include "control_views.h"
 
 namespace kavinor::win32ui {
@@ -33,12 +35,11 @@ void registerClass(const wchar_t* name, WNDPROC procedure) {
 }  // namespace
 
 void registerWindowClasses(WNDPROC windowProcedure) {
-    static const bool registered = [windowProcedure] {
+    static std::once_flag once;
+    std::call_once(once, [windowProcedure] {
         registerClass(kWindowClass, windowProcedure);
         registerClass(kFrameClass, frameProcedure);
-        return true;
-    }();
-    (void)registered;
+    });
 }
 
 bool routeControlNotice(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
