@@ -2,7 +2,10 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <charconv>
+#include <map>
+#include <mutex>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -12,7 +15,7 @@ namespace {
 
 constexpr char32_t kUnknown = U'?';
 
-std::optional<UINT> codePageNumber(std::string_view name) {
+std::optional<UINT> parseCodePage(std::string_view name) {
     if (name == "UTF-8" || name == "utf-8" || name == "UTF8") return CP_UTF8;
     if (name.size() < 3 || (name.substr(0, 2) != "CP" && name.substr(0, 2) != "cp")) {
         return std::nullopt;
@@ -23,6 +26,34 @@ std::optional<UINT> codePageNumber(std::string_view name) {
         return std::nullopt;
     }
     return number;
+}
+
+struct CodePage {
+    UINT number;
+    // Its bytes below 0x80 are ASCII, as in UTF-8 and every Windows page for Latin letters.
+    bool asciiCompatible;
+};
+
+// The code page of a name, known once per name: a list of files converts its names by the
+// thousand.
+std::optional<CodePage> codePage(std::string_view name) {
+    static std::mutex guard;
+    static std::map<std::string, std::optional<CodePage>, std::less<>> known;
+    const std::lock_guard lock(guard);
+    if (const auto found = known.find(name); found != known.end()) return found->second;
+    std::optional<CodePage> page;
+    if (const std::optional<UINT> number = parseCodePage(name)) {
+        std::string ascii(0x80, '\0');
+        for (int c = 1; c < 0x80; ++c) ascii[c] = static_cast<char>(c);
+        std::wstring wide(0x80, L'\0');
+        const bool same =
+            MultiByteToWideChar(*number, 0, ascii.data(), 0x80, wide.data(), 0x80) == 0x80 &&
+            std::equal(ascii.begin(), ascii.end(), wide.begin(),
+                       [](char a, wchar_t w) { return static_cast<wchar_t>(a) == w; });
+        page = CodePage{*number, same};
+    }
+    known.emplace(std::string(name), page);
+    return page;
 }
 
 // One UTF-8 character at `pos`; a byte that starts no valid sequence is one unknown character.
@@ -117,6 +148,25 @@ void encode(char32_t code, UINT page, std::string& out) {
     }
 }
 
+// The whole text in one call each way, when every byte is a character of `source` and every
+// character one of `target`; otherwise nothing, and the text goes character by character.
+std::optional<std::string> convertWhole(std::string_view bytes, UINT source, UINT target) {
+    const int size = static_cast<int>(bytes.size());
+    std::wstring wide(bytes.size(), L'\0');
+    const int units =
+        MultiByteToWideChar(source, MB_ERR_INVALID_CHARS, bytes.data(), size, wide.data(), size);
+    if (units == 0) return std::nullopt;
+    std::string out(static_cast<std::size_t>(units) * 4, '\0');
+    const bool utf8 = target == CP_UTF8;
+    BOOL usedDefault = FALSE;
+    const int length = WideCharToMultiByte(
+        target, utf8 ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS, wide.data(), units, out.data(),
+        static_cast<int>(out.size()), utf8 ? nullptr : "?", utf8 ? nullptr : &usedDefault);
+    if (length == 0 || usedDefault) return std::nullopt;
+    out.resize(static_cast<std::size_t>(length));
+    return out;
+}
+
 }  // namespace
 
 Win32CodePages::Win32CodePages()
@@ -127,15 +177,23 @@ Win32CodePages::Win32CodePages(std::string ansi, std::string oem)
 
 std::string Win32CodePages::convert(std::string_view bytes, std::string_view from,
                                     std::string_view to) const {
-    const std::optional<UINT> source = codePageNumber(from);
-    const std::optional<UINT> target = codePageNumber(to);
+    const std::optional<CodePage> source = codePage(from);
+    const std::optional<CodePage> target = codePage(to);
     std::string result;
     if (!source || !target) {
         // Without the code pages only ASCII is known to mean the same in both.
         for (const char c : bytes) result += static_cast<unsigned char>(c) < 0x80 ? c : '?';
         return result;
     }
-    for (const char32_t code : decode(bytes, *source)) encode(code, *target, result);
+    const bool ascii = std::all_of(bytes.begin(), bytes.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (ascii && source->asciiCompatible && target->asciiCompatible) return std::string(bytes);
+    if (std::optional<std::string> whole = convertWhole(bytes, source->number, target->number)) {
+        return *whole;
+    }
+    for (const char32_t code : decode(bytes, source->number)) {
+        encode(code, target->number, result);
+    }
     return result;
 }
 

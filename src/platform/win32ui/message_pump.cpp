@@ -53,6 +53,7 @@ void MessagePump::runUntil(const std::function<bool()>& done) {
 
 void MessagePump::runFor(std::int32_t milliseconds) {
     const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(milliseconds);
+    handleWaiting();
     for (ULONGLONG now = GetTickCount64(); now < end; now = GetTickCount64()) {
         MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(end - now), QS_ALLINPUT,
                                     MWMO_INPUTAVAILABLE);

@@ -25,7 +25,7 @@ public:
 
     // Handles messages until `done` holds.
     void runUntil(const std::function<bool()>& done);
-    // Handles messages for `milliseconds`, then returns.
+    // Handles the messages that wait, and those that come for `milliseconds`, then returns.
     void runFor(std::int32_t milliseconds);
 
     // Whether the message handled now is the user's input: a control that gets the focus then
