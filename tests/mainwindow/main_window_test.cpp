@@ -64,10 +64,16 @@ TEST(Start, ShowsTheNoticeAloneUntilItsOkThenTheStartState) {
     EXPECT_FALSE(splash.loaded() || test.program.frmAbout.loaded());
     EXPECT_TRUE(test.window.visible());
     expectStartState(test.window);
-    EXPECT_EQ((Names{test.window.caption(), test.window.lblLogo.caption(),
-                     test.window.lblDatei1.caption(), test.window.lblDatei2.caption()}),
-              (Names{"Kavinor V0.75 - Kavinor-Team", "Kavinor V0.75",
-                     "Anzahl der Import-Dateien : 0", "Anzahl der Export-Dateien : 0"}));
+    const FmrMain& w = test.window;
+    EXPECT_EQ(
+        (Names{w.caption(), w.lblLogo.caption(), w.lblDatei1.caption(), w.lblDatei2.caption(),
+               w.cmdKonvert.caption(), w.lblPfad.caption(), w.fraAuswahl.caption(),
+               w.cmdStart.caption(), w.cmdStart1.caption(), w.cmdOK.caption(),
+               w.cmdAbbrechen.caption()}),
+        (Names{"Kavinor V0.75 - Kavinor-Team", "Kavinor V0.75", "Anzahl der Import-Dateien : 0",
+               "Anzahl der Export-Dateien : 0", "Komplette LUV Datei erstellen",
+               "Pfad und Dateiname oder Kompletten \".ov2\" Datei", "Konvertierungs - Auswahl",
+               "Convert \".ov2\"", "Convert \".asc\"", "OK", "Abbrechen"}));
     EXPECT_FALSE(test.window.mnuError.checked() || test.window.mnuHilfe.enabled());
     // Neither a disabled button nor one in a hidden frame takes a click.
     test.window.cmdKonvert.click();
