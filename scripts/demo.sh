@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Shows a merge as the program will run it: step scripts in their Windows form are written
-# into an output directory and carried out by kvcmd, which calls dumpov2 and makeov2 on the
-# sample files of the tool directory.
+# Shows a merge as the program kavinor runs it, for a machine without a display: step scripts in
+# their Windows form are written into an output directory and carried out by kvcmd, which calls
+# dumpov2 and makeov2 on the sample files of the tool directory.
 set -euo pipefail
 tooldir=$(cd "${1:?usage: demo.sh TOOL_DIRECTORY}" && pwd)
 work=$(mktemp -d)
@@ -11,7 +11,7 @@ mkdir -p "$out"
 cd "$out"
 
 echo "Kavinor: Vorführung eines Konvertierungslaufs mit kvcmd, dumpov2 und makeov2"
-echo "(das Programmfenster folgt später)"
+echo "(im Terminal, ohne Anzeige; das Programm kavinor führt denselben Lauf in seinem Fenster aus)"
 echo
 {
     printf 'cd "%s"\r\n' "$out"
