@@ -55,6 +55,10 @@ mutant("atomic-link-replaced", "tools/common/atomic_file.cpp",
        "std::filesystem::is_symlink(std::filesystem::symlink_status(target_, ec))) {", "false) {")
 mutant("tool-empty-output-name", "tools/common/tool_main.cpp",
        "args[1].empty() || args[2].empty()", "args[1].empty()")
+mutant("read-only-replaced", "tools/common/posix/system_text.cpp",
+       "(target.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0", "false")
+mutant("unwritable-replaced", "tools/common/posix/system_text.cpp",
+       "::faccessat(AT_FDCWD, to.c_str(), W_OK, AT_EACCESS) != 0", "false")
 mutant("atomic-commit-unflushed", "tools/common/atomic_file.cpp",
        "void AtomicFile::commit() {\n    flushBuffer();", "void AtomicFile::commit() {")
 

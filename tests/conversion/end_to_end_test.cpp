@@ -309,6 +309,9 @@ TEST_F(ConversionEndToEnd, FailedRunsLoseNothing) {
                  writeFile(out() / "KonvertTemp" / "zz.asc", "x");
              };
          }},
+        {"an earlier output without write permission", true,
+         "makeov2: cannot write Alle.ov2: Permission denied",
+         [&] { fs::permissions(out() / "Alle.ov2", fs::perms::owner_read); }},
         {"no interpreter", false, "", [&] { fs::remove(tools() / "kvcmd"); }},
         {"an output directory that is not there", false, "", [&] { output /= "fehlt"; }},
     };
