@@ -165,6 +165,8 @@ mutant("terminate-foreign-process", "src/platform/posix/posix_processes.cpp",
        "    if (!unreaped_.contains(id)) return;\n", "")
 mutant("processes-left-at-destruction", "src/platform/posix/posix_processes.cpp",
        "while (!unreaped_.empty()) terminate(*unreaped_.begin());", "")
+mutant("opener-not-reaped", "src/platform/posix/xdg_links.cpp",
+       "while (::waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {", "while (false) {")
 mutant("locale-codeset-ignored", "src/platform/posix/iconv_code_pages.cpp",
        "    return codeset;\n", '    return "UTF-8";\n')
 
