@@ -277,7 +277,7 @@ mutant("komplett-ov2-order", "src/conversion/step_scripts.cpp",
        '"copy *.asc komplett.txt", "move komplett.txt ..", "cd .."}',
        '"move komplett.txt ..", "copy *.asc komplett.txt", "cd .."}')
 mutant("step2-pause", "src/conversion/conversion_run.cpp",
-       "    window_.Wait(3000);\n    komplett();", "    window_.Wait(300);\n    komplett();")
+       "    pause(3000);\n    komplett();", "    pause(300);\n    komplett();")
 mutant("scratch-may-be-output", "src/conversion/conversion_run.cpp",
        "if (winpath::equalFolded(name, window_.strOutName) || isTaken(outDir_ / name))",
        "if (isTaken(outDir_ / name))")
@@ -324,7 +324,8 @@ mutant("task-not-terminated", "src/conversion/task.cpp",
 mutant("task-id-kept", "src/conversion/task.cpp",
        "window.lngTaskID = id.value_or(0);", "if (id) window.lngTaskID = *id;")
 mutant("task-not-awaited", "src/conversion/task.cpp",
-       "while (IsTaskRunning(platform.processes, window.lngTaskID)) {\n    }",
+       "while (IsTaskRunning(platform.processes, window.lngTaskID) &&\n"
+       "           !platform.endRequest.requested()) {\n    }",
        "IsTaskRunning(platform.processes, window.lngTaskID);")
 mutant("incomplete-merge-converted", "src/conversion/conversion_run.cpp",
        "    if (!complete_) return;\n    if (!writeAndRun(", "    if (!writeAndRun(")
@@ -336,7 +337,24 @@ mutant("tidy-keeps-komplett-txt", "src/conversion/conversion_run.cpp",
        '{"komplett.bat", "komplett.txt", "konvert.bat", "asc2ov2.bat"}',
        '{"komplett.bat", "konvert.bat", "asc2ov2.bat"}')
 mutant("scratch-dir-left", "src/conversion/conversion_run.cpp",
-       "        fs::remove_all(outDir_ / *scratch_, ignored);\n", "")
+       "    if (scratch_) fs::remove_all(outDir_ / *scratch_, ignored);\n", "")
+mutant("end-not-watched", "src/conversion/task.cpp",
+       " &&\n           !platform.endRequest.requested()) {", ") {")
+mutant("end-starts-scripts", "src/conversion/task.cpp",
+       "    if (platform.endRequest.requested()) return;\n", "")
+mutant("end-still-pauses", "src/conversion/conversion_run.cpp",
+       "        if (!ended()) window_.Wait(milliseconds);", "        window_.Wait(milliseconds);")
+mutant("end-leaves-tool-temporaries", "src/conversion/conversion_run.cpp",
+       "if (!temporariesBefore_.contains(left)) fs::remove(left, ignored);", "(void)left;")
+mutant("end-removes-others-temporaries", "src/conversion/conversion_run.cpp",
+       "if (!temporariesBefore_.contains(left)) fs::remove(left, ignored);",
+       "fs::remove(left, ignored);")
+mutant("asc-scratch-left", "src/conversion/conversion_run.cpp",
+       '        scratch_ = "ConvertTemp";\n', "")
+mutant("end-leaves-logs", "src/conversion/error_bundle.cpp",
+       "    if (!window.platform.endRequest.requested()) return;", "    return;")
+mutant("end-shows-message", "src/conversion/conversion_run.cpp",
+       "    if (window.platform.endRequest.requested()) return;\n\n", "\n")
 mutant("cancel-runs-with-old-name", "src/conversion/conversion_run.cpp",
        "if (!chosen || chosenPath.empty()) return;", "if (chosenPath.empty()) return;")
 mutant("names-cut-by-bytes", "src/conversion/step_scripts.cpp",

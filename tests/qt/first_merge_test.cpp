@@ -2,6 +2,7 @@
 
 #include <QTest>
 #include <QtWidgets>
+#include <csignal>
 #include <filesystem>
 
 #include "desktop_program.h"
@@ -13,7 +14,7 @@
 #include "test_files.h"
 
 // The three windows through the real Qt widgets at 96 dpi, clicked through a newcomer's first
-// merge with the real interpreter and tools.
+// merge with the real interpreter and tools; and the program's end by a signal.
 
 namespace kavinor::test {
 namespace {
@@ -319,6 +320,15 @@ TEST(FirstMerge, TheProgramSetsUpQtForItsWindowsAndDialogs) {
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen");
     kavinor.program().start();
     EXPECT_TRUE(kavinor.frontEnd().view(kavinor.program().frmSplash).isVisible());
+}
+
+// A signal ends Qt's loop, with 128 and the signal's number, for main to end as the signal would.
+TEST(FirstMerge, ASignalEndsTheProgram) {
+    app::DesktopProgram kavinor(KAVINOR_TOOL_DIR);
+    kavinor.program().start();
+    QTimer::singleShot(0, [] { std::raise(SIGHUP); });
+    EXPECT_EQ(QApplication::exec(), 128 + SIGHUP);
+    EXPECT_EQ(kavinor.endSignal(), SIGHUP);
 }
 
 }  // namespace
