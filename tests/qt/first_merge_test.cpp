@@ -10,11 +10,13 @@
 #include "poi_files.h"
 #include "posix_processes.h"
 #include "qt_program.h"
+#include "run_tool.h"
 #include "temp_dir.h"
 #include "test_files.h"
 
 // The three windows through the real Qt widgets at 96 dpi, clicked through a newcomer's first
-// merge with the real interpreter and tools; and the program's end by a signal.
+// merge with the real interpreter and tools; the program's end by a signal, and its start
+// without a display.
 
 namespace kavinor::test {
 namespace {
@@ -329,6 +331,27 @@ TEST(FirstMerge, ASignalEndsTheProgram) {
     QTimer::singleShot(0, [] { std::raise(SIGHUP); });
     EXPECT_EQ(QApplication::exec(), 128 + SIGHUP);
     EXPECT_EQ(kavinor.endSignal(), SIGHUP);
+}
+
+// Where no display can be reached, one German line instead of Qt's abort and its advice to
+// reinstall; only the program of a build tree names the demonstration in the terminal.
+TEST(Kavinor, WithoutADisplayTheProgramSaysSoInOneLine) {
+    const fs::path kavinor = fs::path(KAVINOR_TOOL_DIR) / "kavinor";
+    const TempDir temp;
+    fs::copy_file(kavinor, temp.path() / "kavinor");
+    const auto expectLine = [&](const fs::path& program, const std::string& end) {
+        const ToolRun run = runTool(program.string(), {}, temp.path(), temp.path() / "stderr");
+        EXPECT_EQ(run.exitCode, 1) << program;
+        EXPECT_EQ(run.errors, "kavinor: Keine Anzeige erreichbar (DISPLAY/WAYLAND_DISPLAY)" + end)
+            << program;
+    };
+    const std::string withDemo =
+        "; ohne Anzeige zeigt scripts/demo.sh eine Zusammenführung im Terminal.\n";
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) ::unsetenv(name);
+    expectLine(kavinor, withDemo);
+    expectLine(temp.path() / "kavinor", ".\n");
+    ::setenv("DISPLAY", ":9999", 1);  // where no X server answers
+    expectLine(kavinor, withDemo);
 }
 
 }  // namespace
