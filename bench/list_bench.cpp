@@ -103,9 +103,10 @@ int main() {
         kavinor::test::FakeSaveDialog dialog;
         kavinor::test::RecordingMessages messages;
         kavinor::test::ScriptedLoop loop;
-        kavinor::platform::Platform platform{processes,   pause,    paths,        codePages,
-                                             directories, drives,   collation,    links,
-                                             dialog,      messages, dir.string(), '/'};
+        kavinor::platform::NoEndRequest endRequest;
+        kavinor::platform::Platform platform{
+            processes, pause,  paths,    codePages,  directories,  drives, collation,
+            links,     dialog, messages, endRequest, dir.string(), '/'};
         kavinor::program::Program program(platform, loop);
         kavinor::mainwindow::FmrMain& window = program.fmrMain;
         const kavinor::bench::ListView source(window.lstAuswahl1);

@@ -55,6 +55,10 @@ mutant("atomic-link-replaced", "tools/common/atomic_file.cpp",
        "std::filesystem::is_symlink(std::filesystem::symlink_status(target_, ec))) {", "false) {")
 mutant("tool-empty-output-name", "tools/common/tool_main.cpp",
        "args[1].empty() || args[2].empty()", "args[1].empty()")
+mutant("read-only-replaced", "tools/common/posix/system_text.cpp",
+       "(target.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0", "false")
+mutant("unwritable-replaced", "tools/common/posix/system_text.cpp",
+       "::faccessat(AT_FDCWD, to.c_str(), W_OK, AT_EACCESS) != 0", "false")
 mutant("atomic-commit-unflushed", "tools/common/atomic_file.cpp",
        "void AtomicFile::commit() {\n    flushBuffer();", "void AtomicFile::commit() {")
 
@@ -161,6 +165,8 @@ mutant("terminate-foreign-process", "src/platform/posix/posix_processes.cpp",
        "    if (!unreaped_.contains(id)) return;\n", "")
 mutant("processes-left-at-destruction", "src/platform/posix/posix_processes.cpp",
        "while (!unreaped_.empty()) terminate(*unreaped_.begin());", "")
+mutant("opener-not-reaped", "src/platform/posix/xdg_links.cpp",
+       "while (::waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {", "while (false) {")
 mutant("locale-codeset-ignored", "src/platform/posix/iconv_code_pages.cpp",
        "    return codeset;\n", '    return "UTF-8";\n')
 
@@ -271,7 +277,7 @@ mutant("komplett-ov2-order", "src/conversion/step_scripts.cpp",
        '"copy *.asc komplett.txt", "move komplett.txt ..", "cd .."}',
        '"move komplett.txt ..", "copy *.asc komplett.txt", "cd .."}')
 mutant("step2-pause", "src/conversion/conversion_run.cpp",
-       "    window_.Wait(3000);\n    komplett();", "    window_.Wait(300);\n    komplett();")
+       "    pause(3000);\n    komplett();", "    pause(300);\n    komplett();")
 mutant("scratch-may-be-output", "src/conversion/conversion_run.cpp",
        "if (winpath::equalFolded(name, window_.strOutName) || isTaken(outDir_ / name))",
        "if (isTaken(outDir_ / name))")
@@ -318,7 +324,8 @@ mutant("task-not-terminated", "src/conversion/task.cpp",
 mutant("task-id-kept", "src/conversion/task.cpp",
        "window.lngTaskID = id.value_or(0);", "if (id) window.lngTaskID = *id;")
 mutant("task-not-awaited", "src/conversion/task.cpp",
-       "while (IsTaskRunning(platform.processes, window.lngTaskID)) {\n    }",
+       "while (IsTaskRunning(platform.processes, window.lngTaskID) &&\n"
+       "           !platform.endRequest.requested()) {\n    }",
        "IsTaskRunning(platform.processes, window.lngTaskID);")
 mutant("incomplete-merge-converted", "src/conversion/conversion_run.cpp",
        "    if (!complete_) return;\n    if (!writeAndRun(", "    if (!writeAndRun(")
@@ -330,7 +337,24 @@ mutant("tidy-keeps-komplett-txt", "src/conversion/conversion_run.cpp",
        '{"komplett.bat", "komplett.txt", "konvert.bat", "asc2ov2.bat"}',
        '{"komplett.bat", "konvert.bat", "asc2ov2.bat"}')
 mutant("scratch-dir-left", "src/conversion/conversion_run.cpp",
-       "        fs::remove_all(outDir_ / *scratch_, ignored);\n", "")
+       "    if (scratch_) fs::remove_all(outDir_ / *scratch_, ignored);\n", "")
+mutant("end-not-watched", "src/conversion/task.cpp",
+       " &&\n           !platform.endRequest.requested()) {", ") {")
+mutant("end-starts-scripts", "src/conversion/task.cpp",
+       "    if (platform.endRequest.requested()) return;\n", "")
+mutant("end-still-pauses", "src/conversion/conversion_run.cpp",
+       "        if (!ended()) window_.Wait(milliseconds);", "        window_.Wait(milliseconds);")
+mutant("end-leaves-tool-temporaries", "src/conversion/conversion_run.cpp",
+       "if (!temporariesBefore_.contains(left)) fs::remove(left, ignored);", "(void)left;")
+mutant("end-removes-others-temporaries", "src/conversion/conversion_run.cpp",
+       "if (!temporariesBefore_.contains(left)) fs::remove(left, ignored);",
+       "fs::remove(left, ignored);")
+mutant("asc-scratch-left", "src/conversion/conversion_run.cpp",
+       '        scratch_ = "ConvertTemp";\n', "")
+mutant("end-leaves-logs", "src/conversion/error_bundle.cpp",
+       "    if (!window.platform.endRequest.requested()) return;", "    return;")
+mutant("end-shows-message", "src/conversion/conversion_run.cpp",
+       "    if (window.platform.endRequest.requested()) return;\n\n", "\n")
 mutant("cancel-runs-with-old-name", "src/conversion/conversion_run.cpp",
        "if (!chosen || chosenPath.empty()) return;", "if (chosenPath.empty()) return;")
 mutant("names-cut-by-bytes", "src/conversion/step_scripts.cpp",

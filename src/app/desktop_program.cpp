@@ -24,8 +24,17 @@ DesktopProgram::QtSetup::QtSetup() {
 }
 
 DesktopProgram::DesktopProgram(const std::string& toolDirectory)
-    : system_(toolDirectory), program_(system_.get(), loop_), frontEnd_(program_.windows()) {
+    : system_(toolDirectory),
+      program_(system_.get(), loop_),
+      frontEnd_(program_.windows()),
+      endWatch_(system_.endRequest().wakeDescriptor(), QSocketNotifier::Read) {
     program_.finished.connect([] { QCoreApplication::quit(); });
+    // Every event loop returns, the main one last: a run in the middle of a step sees the request
+    // in its next poll, ends its script and cleans up before the main loop gets back control.
+    QObject::connect(&endWatch_, &QSocketNotifier::activated, [this] {
+        endWatch_.setEnabled(false);
+        QCoreApplication::exit(128 + endSignal());
+    });
 }
 
 }  // namespace kavinor::app

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSocketNotifier>
 #include <QTranslator>
 #include <string>
 
@@ -12,7 +13,8 @@ namespace kavinor::app {
 
 // kavinor as it runs, with the Qt application already made: Qt set up for the program, this
 // system's parts, the three windows and their views. The program ends Qt's event loop once no
-// window of it is loaded.
+// window of it is loaded, and so does a signal that asks for an end, with 128 and the signal's
+// number as the loop's result; a run in progress then ends its script and cleans up first.
 class DesktopProgram {
 public:
     explicit DesktopProgram(const std::string& toolDirectory);
@@ -21,6 +23,8 @@ public:
 
     program::Program& program() { return program_; }
     const qt::FrontEnd& frontEnd() const { return frontEnd_; }
+    // The signal that asked for the program's end; 0 when none did.
+    int endSignal() const { return system_.endRequest().signal(); }
 
 private:
     // Qt set up before any view makes its widgets, which take their fonts as they are made.
@@ -34,6 +38,7 @@ private:
     qt::QtEventLoop loop_;
     program::Program program_;
     qt::FrontEnd frontEnd_;
+    QSocketNotifier endWatch_;
 };
 
 }  // namespace kavinor::app

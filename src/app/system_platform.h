@@ -13,12 +13,14 @@
 #include "qt_message_dialog.h"
 #include "qt_save_dialog.h"
 #include "repainting_pause.h"
+#include "signal_end_request.h"
 #include "xdg_links.h"
 
 namespace kavinor::app {
 
-// This system as the program sees it: the POSIX parts, Qt's dialogs, and the pause and process
-// watch that keep the windows painting during a run. `toolDirectory` holds kvcmd and the tools.
+// This system as the program sees it: the POSIX parts, Qt's dialogs, the pause and process
+// watch that keep the windows painting during a run, and the end that a signal asks for.
+// `toolDirectory` holds kvcmd and the tools.
 class SystemPlatform {
 public:
     explicit SystemPlatform(const std::string& toolDirectory);
@@ -26,6 +28,7 @@ public:
     SystemPlatform& operator=(const SystemPlatform&) = delete;
 
     platform::Platform& get() { return platform_; }
+    const platform::SignalEndRequest& endRequest() const { return endRequest_; }
 
 private:
     platform::PosixProcesses systemProcesses_;
@@ -39,6 +42,7 @@ private:
     platform::XdgLinks links_;
     qt::QtSaveDialog saveDialog_;
     qt::QtMessageDialog messages_;
+    platform::SignalEndRequest endRequest_;
     platform::Platform platform_;
 };
 

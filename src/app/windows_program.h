@@ -47,6 +47,8 @@ private:
     platform::Win32Links links_;
     win32ui::NativeSaveDialog saveDialog_;
     win32ui::NativeMessageDialog messages_;
+    // Nothing from outside asks Kavinor.exe to end yet.
+    platform::NoEndRequest endRequest_;
     platform::Platform platform_;
     program::Program program_;
     win32ui::FrontEnd frontEnd_;

@@ -2,11 +2,13 @@
 
 #include <filesystem>
 #include <optional>
+#include <set>
 #include <string>
 #include <system_error>
 #include <utility>
 #include <vector>
 
+#include "atomic_file.h"
 #include "configuration.h"
 #include "error_bundle.h"
 #include "name_fold.h"
@@ -36,9 +38,20 @@ std::string stepCaption(int step) {
     return "*** Bitte warten ! Schritt " + std::to_string(step) + " / 4 ***";
 }
 
+// The unfinished outputs of tools in `dir`: a tool that was ended from outside leaves one.
+std::set<fs::path> toolTemporaries(const fs::path& dir) {
+    std::set<fs::path> found;
+    std::error_code ec;
+    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+        if (isTemporaryName(it->path().filename().string())) found.insert(it->path());
+    }
+    return found;
+}
+
 // Steps 1 to 4 of one run. Each failing operation is skipped and the run goes on, but the run
 // keeps track of whether every chosen file reached komplett.txt; when one did not, step 3 is
-// left out, so an earlier output of the chosen name stays as it was.
+// left out, so an earlier output of the chosen name stays as it was. After an end asked for from
+// outside no script starts and no pause is made: the run only cleans up.
 class ConversionSteps {
 public:
     explicit ConversionSteps(FmrMain& window)
@@ -53,6 +66,10 @@ private:
     void asc2ov2();
     void tidyUp();
 
+    bool ended() const { return window_.platform.endRequest.requested(); }
+    void pause(std::int32_t milliseconds) {
+        if (!ended()) window_.Wait(milliseconds);
+    }
     bool writeAndRun(Script script, const std::vector<std::string>& lines);
     std::optional<fs::path> makeScratch();
     std::vector<fs::path> namesOf(const std::vector<std::string>& texts) const;
@@ -64,6 +81,7 @@ private:
     bool complete_ = true;
     std::optional<fs::path> scratch_;
     std::optional<std::uintmax_t> expectedSize_;
+    std::set<fs::path> temporariesBefore_;
 };
 
 bool ConversionSteps::run(const std::string& outputPath) {
@@ -76,14 +94,15 @@ bool ConversionSteps::run(const std::string& outputPath) {
         return false;
     }
 
+    temporariesBefore_ = toolTemporaries(outDir_);
     if (window_.bolOv2Mode) konvert();
     window_.cmdKonvert.setCaption(stepCaption(2));
-    window_.Wait(3000);
+    pause(3000);
     komplett();
     window_.cmdKonvert.setCaption(stepCaption(3));
     asc2ov2();
     window_.cmdKonvert.setCaption(stepCaption(4));
-    window_.Wait(3000);
+    pause(3000);
     tidyUp();
 
     const std::optional<platform::FileStamp> after = paths.stamp(nativeOutput);
@@ -152,6 +171,7 @@ void ConversionSteps::komplett() {
             complete_ = false;
             return;
         }
+        scratch_ = "ConvertTemp";
         expectedSize_ = TotalSize(NativePath(window_, window_.strSourceDir), namesOf(entries()));
         writeAndRun(Script::Komplett,
                     KomplettAscLines(window_.strOutDir, window_.strSourceDir, entries()));
@@ -170,20 +190,23 @@ void ConversionSteps::asc2ov2() {
     }
 }
 
-// Step 4, and the removal of the scratch directory with the texts of step 1.
+// Step 4, and the removal of the scratch directory with the texts of step 1 or the copies of
+// .asc input; after an end from outside, also of what the ended tools left unfinished.
 void ConversionSteps::tidyUp() {
+    std::error_code ignored;
     if (window_.mnuError.checked()) {
         RunErrorBundle(window_);
     } else {
         for (const char* name : {"komplett.bat", "komplett.txt", "konvert.bat", "asc2ov2.bat"}) {
-            std::error_code ignored;
             fs::remove(outDir_ / name, ignored);
         }
     }
-    if (scratch_) {
-        std::error_code ignored;
-        fs::remove_all(outDir_ / *scratch_, ignored);
+    if (ended()) {
+        for (const fs::path& left : toolTemporaries(outDir_)) {
+            if (!temporariesBefore_.contains(left)) fs::remove(left, ignored);
+        }
     }
+    if (scratch_) fs::remove_all(outDir_ / *scratch_, ignored);
 }
 
 void reportFailure(FmrMain& window) {
@@ -225,6 +248,8 @@ void cmdKonvert_Click(FmrMain& window) {
     window.Wait(2000);
     const bool wroteAll = ConversionSteps(window).run(chosenPath);
     window.cmdKonvert.setCaption("LUV Datei erstellen");
+    // The program ends now: no message waits for the user.
+    if (window.platform.endRequest.requested()) return;
 
     const std::string outputPath = dialog.fileName();
     if (wroteAll && window.IsFilePath(outputPath)) {

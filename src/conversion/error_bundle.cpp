@@ -53,13 +53,20 @@ void RunErrorBundle(mainwindow::FmrMain& window) {
         NativePath(window, window.strOutDir) / ScriptName(Script::Error);
     // A script that could not be written is never started: an older one of that name is not
     // this run's.
-    if (!WriteScript(script, ErrorBatLines(window.strOutDir, window.strVersion),
-                     window.platform.codePages)) {
-        return;
-    }
+    const std::vector<std::string> lines = ErrorBatLines(window.strOutDir, window.strVersion);
+    if (!WriteScript(script, lines, window.platform.codePages)) return;
     RunScript(window, Script::Error, false);
     std::error_code ignored;
     std::filesystem::remove(script, ignored);
+    // An end asked for from outside stopped error.bat or kept it from starting: its deletions are
+    // made here, so that no file of the run stays.
+    if (!window.platform.endRequest.requested()) return;
+    for (const std::string& line : lines) {
+        if (line.starts_with("del ")) {
+            std::filesystem::remove(script.parent_path() / NativePath(window, line.substr(4)),
+                                    ignored);
+        }
+    }
 }
 
 void WriteRefusalBundle(const mainwindow::FmrMain& window, const std::string& reason) {

@@ -12,7 +12,8 @@ namespace kavinor::conversion {
 // and the logs into Error.bug, then removes every script, log and intermediate file.
 std::vector<std::string> ErrorBatLines(std::string_view outDir, std::string_view version);
 
-// Writes error.bat, runs it without a log and deletes it again.
+// Writes error.bat, runs it without a log and deletes it again. After an end asked for from
+// outside, which stops the script or keeps it from starting, makes the script's deletions itself.
 void RunErrorBundle(mainwindow::FmrMain& window);
 
 // For a run refused before any script: Error.bug with the version and `reason`, whole or not at

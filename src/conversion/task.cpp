@@ -46,12 +46,16 @@ void KillTask(platform::Processes& processes, std::int32_t TaskID) {
 
 void RunScript(mainwindow::FmrMain& window, Script script, bool withLog) {
     platform::Platform& platform = window.platform;
+    window.lngTaskID = 0;
+    if (platform.endRequest.requested()) return;
     const platform::CodePages& pages = platform.codePages;
     const std::optional<platform::ProcessId> id =
         platform.processes.start(pages.toAnsi(StartCommandLine(script, window.strOutDir, withLog)),
                                  pages.toAnsi(window.strOutDir));
     window.lngTaskID = id.value_or(0);
-    while (IsTaskRunning(platform.processes, window.lngTaskID)) {
+    // An end asked for from outside stops the watch; the terminate then ends the script early.
+    while (IsTaskRunning(platform.processes, window.lngTaskID) &&
+           !platform.endRequest.requested()) {
     }
     KillTask(platform.processes, window.lngTaskID);
 }

@@ -26,8 +26,9 @@ bool IsTaskRunning(platform::Processes& processes, std::int32_t TaskID);
 void KillTask(platform::Processes& processes, std::int32_t TaskID);
 
 // Starts `script` hidden in the output directory, keeps its id in `lngTaskID`, polls until it
-// has ended and terminates it. A script that cannot be started leaves `lngTaskID` at 0, so
-// nothing of an earlier start is watched or terminated.
+// has ended or an end is asked for from outside, and terminates it. A script that cannot be
+// started, or is not started because an end was asked for, leaves `lngTaskID` at 0, so nothing
+// of an earlier start is watched or terminated.
 void RunScript(mainwindow::FmrMain& window, Script script, bool withLog);
 
 }  // namespace kavinor::conversion

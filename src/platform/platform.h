@@ -6,6 +6,7 @@
 #include "collation.h"
 #include "directory_fill.h"
 #include "drives.h"
+#include "end_request.h"
 #include "links.h"
 #include "message_dialog.h"
 #include "path_test.h"
@@ -28,6 +29,7 @@ struct Platform {
     Links& links;
     SaveDialog& saveDialog;
     MessageDialog& messages;
+    const EndRequest& endRequest;
     // The program's own directory, where the tools and icon.bmp lie: no trailing separator,
     // except at a root.
     std::string toolDirectory;

@@ -9,6 +9,7 @@
 #include "conversion_run.h"
 #include "poi_files.h"
 #include "posix_processes.h"
+#include "process_table.h"
 #include "run_window.h"
 #include "temp_dir.h"
 #include "test_files.h"
@@ -309,6 +310,9 @@ TEST_F(ConversionEndToEnd, FailedRunsLoseNothing) {
                  writeFile(out() / "KonvertTemp" / "zz.asc", "x");
              };
          }},
+        {"an earlier output without write permission", true,
+         "makeov2: cannot write Alle.ov2: Permission denied",
+         [&] { fs::permissions(out() / "Alle.ov2", fs::perms::owner_read); }},
         {"no interpreter", false, "", [&] { fs::remove(tools() / "kvcmd"); }},
         {"an output directory that is not there", false, "", [&] { output /= "fehlt"; }},
     };
@@ -338,6 +342,52 @@ TEST_F(ConversionEndToEnd, FailedRunsLoseNothing) {
         fs::remove(out() / "Error.bug");
     }
     EXPECT_EQ(run.window.lngTaskID, 0);
+}
+
+// An end asked for from outside while a step's script runs: it ends with all it started, the run
+// starts no other script, makes no pause and shows no message, and it removes every file of its
+// own, what the ended tool or script left half done included. An earlier output and the user's
+// files, another tool's temporary file among them, stay as they were.
+TEST_F(ConversionEndToEnd, AnEndFromOutsideStopsTheRunAndLeavesNoTrace) {
+    writeFile(out() / "Alle.ov2", "an earlier output, which must survive");
+    writeFile(out() / "Eigene.asc", ascFile(kUsersOwn));
+    writeFile(out() / ".kavinor-0123456789ab.tmp", "another tool's, at work");
+    writeFile(source() / "Karte.asc", ascFile(kKarte));
+    const fs::path ended = temp.path() / "ended";
+    run.endRequest.when = [&] { return fs::exists(ended); };
+    const auto endedRun = [&](bool ov2Mode, bool errorLog, const Lines& events) {
+        const Files before = contents(out());
+        run.events.clear();
+        run.window.mnuError.setChecked(errorLog);
+        run.choose(ov2Mode, source(), {ov2Mode ? "Karte.OV2" : "Karte.asc"});
+        run.convert(out() / "Alle.ov2");
+        EXPECT_EQ(run.events, events);
+        EXPECT_TRUE(run.messages.shown.empty());
+        EXPECT_EQ(contents(out()), before);
+        ASSERT_FALSE(processes.terminated.empty());
+        EXPECT_TRUE(eventually([&] { return livingMembers(processes.terminated.back()) == 0; }));
+        fs::remove(ended);
+    };
+    const std::string step = "*** Bitte warten ! Schritt ";
+
+    // makeov2 begins its output as the tools do, then waits to be ended.
+    fs::remove(tools() / "makeov2");
+    writeFile(tools() / "makeov2", "#!/bin/sh\nprintf x >.kavinor-fedcba987654.tmp\n: >'" +
+                                       ended.string() + "'\nexec sleep 60\n");
+    fs::permissions(tools() / "makeov2", fs::perms::owner_all);
+    endedRun(true, true,
+             {step + "1 / 4 *** wait 2000", step + "1 / 4 *** start konvert.bat\" >konvert.log",
+              step + "2 / 4 *** wait 3000", step + "2 / 4 *** start komplett.bat \" >komplett.log",
+              step + "3 / 4 *** start asc2ov2.bat \">asc2ov2.log"});
+
+    // Ended with a copy in the ConvertTemp it made, which its script would not remove.
+    run.atStart = [&](const FakeProcesses::Start&) {
+        writeFile(out() / "ConvertTemp" / "halb.asc", "x");
+        writeFile(ended, "");
+    };
+    endedRun(false, false,
+             {step + "1 / 4 *** wait 2000", step + "2 / 4 *** wait 3000",
+              step + "2 / 4 *** start komplett.bat\""});
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 
 #include "directory_fill.h"
 #include "drives.h"
+#include "end_request.h"
 #include "input_gate.h"
 #include "links.h"
 #include "message_dialog.h"
@@ -162,6 +163,13 @@ public:
 
 private:
     platform::DirectoryFill& real_;
+};
+
+// An end asked for from outside as soon as `when` says so; never without it.
+class FakeEndRequest final : public platform::EndRequest {
+public:
+    bool requested() const override { return when && when(); }
+    std::function<bool()> when;
 };
 
 class RecordingLinks final : public platform::Links {

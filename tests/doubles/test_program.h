@@ -29,17 +29,8 @@ public:
     TestProgram(platform::Processes& processes, std::string toolDirectory,
                 platform::IconvCodePages pages = platform::IconvCodePages("UTF-8", "UTF-8"))
         : codePages(std::move(pages)),
-          platform{processes,
-                   pause,
-                   paths,
-                   codePages,
-                   directories,
-                   drives,
-                   collation,
-                   links,
-                   dialog,
-                   messages,
-                   std::move(toolDirectory),
+          platform{processes, pause, paths,  codePages, directories, drives,
+                   collation, links, dialog, messages,  endRequest,  std::move(toolDirectory),
                    '/'},
           program(platform, loop),
           window(program.fmrMain) {
@@ -52,6 +43,7 @@ public:
     RecordingMessages messages;
     RecordingPause pause;
     RecordingLinks links;
+    FakeEndRequest endRequest;
     FakeDrives drives;
     ScriptedLoop loop;
     platform::PosixPathTest paths;

@@ -6,12 +6,10 @@
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <thread>
 
 #include "posix_pause.h"
 #include "posix_processes.h"
+#include "process_table.h"
 #include "temp_dir.h"
 #include "test_files.h"
 #include "xdg_links.h"
@@ -45,29 +43,8 @@ TEST(PosixPauseTest, WaitsTheTimeAsked) {
     EXPECT_GE(took, milliseconds(60));
 }
 
-// Polls `condition` until it holds; false if it never does within about five seconds.
-template <typename Condition>
-bool eventually(Condition condition) {
-    for (int i = 0; i < 500 && !condition(); ++i) std::this_thread::sleep_for(milliseconds(10));
-    return condition();
-}
-
-// How many processes of the group `group` have not ended, by /proc/<pid>/stat.
-int livingMembers(pid_t group) {
-    int living = 0;
-    for (const fs::directory_entry& entry : fs::directory_iterator("/proc")) {
-        std::ifstream in(entry.path() / "stat");
-        std::string line;
-        std::getline(in, line);
-        // The command name in parentheses may hold blanks.
-        std::istringstream fields(line.substr(line.rfind(')') + 1));
-        char state = 0;
-        pid_t parent = 0;
-        pid_t pgrp = 0;
-        if (fields >> state >> parent >> pgrp && pgrp == group && state != 'Z') ++living;
-    }
-    return living;
-}
+using test::eventually;
+using test::livingMembers;
 
 bool isOurChild(pid_t pid) {
     return ::waitpid(pid, nullptr, WNOHANG) != -1;
@@ -124,7 +101,8 @@ TEST(PosixProcessesTest, RunsScriptsAndEndsThemWithTheToolsTheyStarted) {
     EXPECT_FALSE(processes.isRunning(*reapedElsewhere));
 }
 
-TEST(XdgLinks, HandsTheLinkOverAsOneArgumentWithoutAShell) {
+// The opener is reaped as soon as it ends, while the links object lives on.
+TEST(XdgLinks, HandsTheLinkOverAsOneArgumentWithoutAShellAndReapsTheOpener) {
     const test::TempDir temp;
     const std::string seen = (temp.path() / "seen").string();
     const fs::path opener = temp.path() / "opener";
@@ -132,10 +110,16 @@ TEST(XdgLinks, HandsTheLinkOverAsOneArgumentWithoutAShell) {
                                 ".tmp\" && mv \"" + seen + ".tmp\" \"" + seen + "\"\n");
     fs::permissions(opener, fs::perms::owner_all);
     const std::string link = "mailto:a@b.example?subject=Bug&x=$(touch pwned) ;|`id`";
-    XdgLinks(opener.string()).open(link);
+    XdgLinks links(opener.string());
+    links.open(link);
     ASSERT_TRUE(eventually([&] { return fs::exists(seen); }));
     EXPECT_EQ(test::readFile(seen), "1|" + link);
     EXPECT_FALSE(fs::exists("pwned"));
+    // No child is left, running or ended; WNOWAIT leaves an ended one to be found again.
+    siginfo_t child{};
+    EXPECT_TRUE(eventually([&] {
+        return ::waitid(P_ALL, 0, &child, WEXITED | WNOHANG | WNOWAIT) == -1;
+    })) << "the opener was not reaped";
     XdgLinks((temp.path() / "no-such-opener").string()).open(link);  // no report, no crash
 }
 

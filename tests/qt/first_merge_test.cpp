@@ -2,6 +2,7 @@
 
 #include <QTest>
 #include <QtWidgets>
+#include <csignal>
 #include <filesystem>
 
 #include "desktop_program.h"
@@ -9,11 +10,13 @@
 #include "poi_files.h"
 #include "posix_processes.h"
 #include "qt_program.h"
+#include "run_tool.h"
 #include "temp_dir.h"
 #include "test_files.h"
 
 // The three windows through the real Qt widgets at 96 dpi, clicked through a newcomer's first
-// merge with the real interpreter and tools.
+// merge with the real interpreter and tools; the program's end by a signal, and its start
+// without a display.
 
 namespace kavinor::test {
 namespace {
@@ -325,6 +328,36 @@ TEST(FirstMerge, TheProgramSetsUpQtForItsWindowsAndDialogs) {
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen");
     kavinor.program().start();
     EXPECT_TRUE(kavinor.frontEnd().view(kavinor.program().frmSplash).isVisible());
+}
+
+// A signal ends Qt's loop, with 128 and the signal's number, for main to end as the signal would.
+TEST(FirstMerge, ASignalEndsTheProgram) {
+    app::DesktopProgram kavinor(KAVINOR_TOOL_DIR);
+    kavinor.program().start();
+    QTimer::singleShot(0, [] { std::raise(SIGHUP); });
+    EXPECT_EQ(QApplication::exec(), 128 + SIGHUP);
+    EXPECT_EQ(kavinor.endSignal(), SIGHUP);
+}
+
+// Where no display can be reached, one German line instead of Qt's abort and its advice to
+// reinstall; only the program of a build tree names the demonstration in the terminal.
+TEST(Kavinor, WithoutADisplayTheProgramSaysSoInOneLine) {
+    const fs::path kavinor = fs::path(KAVINOR_TOOL_DIR) / "kavinor";
+    const TempDir temp;
+    fs::copy_file(kavinor, temp.path() / "kavinor");
+    const auto expectLine = [&](const fs::path& program, const std::string& end) {
+        const ToolRun run = runTool(program.string(), {}, temp.path(), temp.path() / "stderr");
+        EXPECT_EQ(run.exitCode, 1) << program;
+        EXPECT_EQ(run.errors, "kavinor: Keine Anzeige erreichbar (DISPLAY/WAYLAND_DISPLAY)" + end)
+            << program;
+    };
+    const std::string withDemo =
+        "; ohne Anzeige zeigt scripts/demo.sh eine Zusammenführung im Terminal.\n";
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) ::unsetenv(name);
+    expectLine(kavinor, withDemo);
+    expectLine(temp.path() / "kavinor", ".\n");
+    ::setenv("DISPLAY", ":9999", 1);  // where no X server answers
+    expectLine(kavinor, withDemo);
 }
 
 }  // namespace

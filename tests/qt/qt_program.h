@@ -9,6 +9,7 @@
 #include "front_end.h"
 #include "iconv_code_pages.h"
 #include "icu_collation.h"
+#include "painting_processes.h"
 #include "platform_doubles.h"
 #include "posix_directory_fill.h"
 #include "posix_path_test.h"
@@ -16,7 +17,6 @@
 #include "qt_event_loop.h"
 #include "qt_message_dialog.h"
 #include "qt_save_dialog.h"
-#include "painting_processes.h"
 #include "repainting_pause.h"
 
 namespace kavinor::test {
@@ -35,7 +35,7 @@ public:
         : processes(system, pause),
           codePages("UTF-8", "UTF-8"),
           platform(processes, pause, paths, codePages, directories, drives, collation, links,
-                   dialog, messages, std::move(toolDirectory), '/'),
+                   dialog, messages, endRequest, std::move(toolDirectory), '/'),
           program(platform, loop),
           frontEnd(program.windows()),
           window(program.fmrMain) {
@@ -84,6 +84,7 @@ public:
     qt::QtSaveDialog dialog;
     qt::QtMessageDialog messages;
     RecordingLinks links;
+    platform::NoEndRequest endRequest;
     FakeDrives drives;
     platform::PosixPathTest paths;
     platform::PosixDirectoryFill directories;

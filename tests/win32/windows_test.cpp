@@ -122,9 +122,11 @@ protected:
     RecordingLinks links;
     FakeSaveDialog dialog;
     RecordingMessages messages;
+    platform::NoEndRequest endRequest;
     ScriptedLoop loop;
-    platform::Platform platform{processes, pause, paths,  pages,    directories,   drives,
-                                collation, links, dialog, messages, textOf(tools), '\\'};
+    platform::Platform platform{processes,  pause,         paths, pages,  directories,
+                                drives,     collation,     links, dialog, messages,
+                                endRequest, textOf(tools), '\\'};
     program::Program program{platform, loop};
     mainwindow::FmrMain& window = program.fmrMain;
 };

@@ -12,6 +12,8 @@ namespace kavinor {
 namespace {
 
 constexpr std::size_t kBufferSize = 256 * 1024;
+constexpr std::string_view kTempPrefix = ".kavinor-";
+constexpr std::string_view kTempSuffix = ".tmp";
 
 std::string randomSuffix() {
     std::random_device device;
@@ -22,6 +24,10 @@ std::string randomSuffix() {
 }
 
 }  // namespace
+
+bool isTemporaryName(std::string_view name) {
+    return name.starts_with(kTempPrefix) && name.ends_with(kTempSuffix);
+}
 
 AtomicFile::AtomicFile(std::filesystem::path target, std::string displayName)
     : target_(std::move(target)), displayName_(std::move(displayName)) {
@@ -43,7 +49,8 @@ AtomicFile::AtomicFile(std::filesystem::path target, std::string displayName)
     // The temporary name does not grow with the target's, so any name the file system takes
     // for the target can be written; "x" refuses an existing name, so it never replaces one.
     for (int attempt = 0; attempt < 16 && file_ == nullptr; ++attempt) {
-        temp_ = target_.parent_path() / (".kavinor-" + randomSuffix() + ".tmp");
+        temp_ = target_.parent_path() /
+                (std::string(kTempPrefix) + randomSuffix() + std::string(kTempSuffix));
         file_ = sys::openFile(temp_, "wbx");
         if (file_ == nullptr && errno != EEXIST) break;
     }

@@ -4,10 +4,15 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "byte_stream.h"
 
 namespace kavinor {
+
+// Whether `name` is that of an AtomicFile's temporary file: what a tool ended from outside
+// leaves beside its target.
+bool isTemporaryName(std::string_view name);
 
 // An output file that appears under its name only when complete: bytes go to a temporary
 // file beside the target, and commit() renames it over the target. Destroyed without

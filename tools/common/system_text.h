@@ -35,7 +35,8 @@ std::vector<std::string> programArguments(int argc, char** argv);
 // fopen for a path of any name the file system holds.
 std::FILE* openFile(const std::filesystem::path& path, const char* mode);
 
-// Puts `from` in the place of `to` in one step, replacing a file there.
+// Puts `from` in the place of `to` in one step, replacing a file there; a protected file (one
+// the user may not write, or a read-only one) is refused with permission_denied.
 std::error_code replaceFile(const std::filesystem::path& from, const std::filesystem::path& to);
 
 // A line for standard error, in the code page the console and the interpreter's logs show.

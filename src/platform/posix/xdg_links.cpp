@@ -4,6 +4,9 @@
 #include <spawn.h>
 #include <sys/wait.h>
 
+#include <cerrno>
+#include <system_error>
+#include <thread>
 #include <vector>
 
 #include "spawn_guards.h"
@@ -12,12 +15,7 @@ extern char** environ;
 
 namespace kavinor::platform {
 
-XdgLinks::~XdgLinks() {
-    reapEnded();
-}
-
 void XdgLinks::open(const std::string& target) {
-    reapEnded();
     SpawnActions actions;
     for (const int stream : {0, 1, 2}) {
         if (posix_spawn_file_actions_addopen(actions.get(), stream, "/dev/null",
@@ -30,16 +28,17 @@ void XdgLinks::open(const std::string& target) {
     std::string argument = target;
     std::vector<char*> argv{opener.data(), argument.data(), nullptr};
     pid_t pid = 0;
-    if (posix_spawnp(&pid, opener.c_str(), actions.get(), nullptr, argv.data(), environ) == 0) {
-        started_.insert(pid);
+    if (posix_spawnp(&pid, opener.c_str(), actions.get(), nullptr, argv.data(), environ) != 0) {
+        return;
     }
-}
-
-void XdgLinks::reapEnded() {
-    std::erase_if(started_, [](pid_t pid) {
-        int status = 0;
-        return ::waitpid(pid, &status, WNOHANG) != 0;
-    });
+    try {
+        std::thread([pid] {
+            while (::waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
+            }
+        }).detach();
+    } catch (const std::system_error&) {
+        // Without a thread the ended opener stays a zombie until the program ends: no harm.
+    }
 }
 
 }  // namespace kavinor::platform

@@ -197,7 +197,9 @@ TEST_F(Kvcmd, CommandsOfTheStepScriptsDoExactlyTheirWork) {
 // that nobody can reach.
 TEST_F(Kvcmd, BadInputIsOneLineEachAndChangesNothingElse) {
     make({"a.txt", "datei.txt", "ordner/inhalt.txt", "ordner/gross.txt/", "vorhanden.txt",
-          "lesend/drin.txt", "gesperrt/", "ziel.txt", "und&oder.txt"});
+          "lesend/drin.txt", "gesperrt/", "ziel.txt", "und&oder.txt", "fremd.txt"});
+    // Root's file keeps its owner's write bit: only nobody's lack of permission protects it.
+    fs::permissions(work() / "fremd.txt", fs::perms(geteuid() == 0 ? 0644 : 0444));
     writeFile(work() / "gross.txt", std::string(300 * 1024, 'g'));
     for (const char* name : {"ohne-recht.exe", "ohne-format.exe", "nur-name", "leer.exe"}) {
         writeFile(work() / name, name == "leer.exe"s ? "" : ": > marke\n");
@@ -236,7 +238,8 @@ TEST_F(Kvcmd, BadInputIsOneLineEachAndChangesNothingElse) {
           "copy a.txt b.txt c.txt", "date 01.01.2020"},
          {"cd gesperrt", "md lesend\\neu", "copy a.txt lesend", "echo x >lesend\\f.txt",
           "del lesend\\drin.txt", "move a.txt lesend", "copy /proc/self/mem ziel.txt",
-          "copy gross.txt + /proc/self/mem ziel.txt", "copy gross.txt ordner", "copy a.txt"},
+          "copy gross.txt + /proc/self/mem ziel.txt", "copy gross.txt ordner", "copy a.txt",
+          "copy a.txt fremd.txt"},
          {"ohne-recht.exe eins", "ohne-format.exe zwei", "\"" + at("ohne-format.exe") + "\" drei",
           "nur-name.exe vier", "leer.exe"},
          {"copy \"und&oder.txt\" \"rohr|semi;kolon.txt\"",
@@ -248,8 +251,8 @@ TEST_F(Kvcmd, BadInputIsOneLineEachAndChangesNothingElse) {
           "del \"100%%.txt\" & del \"`touch marke`.txt\"", "echo weiter>weiter.txt"}},
         {{count(0, "kopiert"), count(0, "kopiert"), count(0, "kopiert"), count(0, "verschoben"),
           count(0, "verschoben"), count(0, "kopiert"), count(0, "verschoben"), count(0, "kopiert"),
-          count(0, "kopiert"), count(0, "kopiert"), count(0, "kopiert"), count(1, "kopiert"),
-          count(1, "verschoben")}},
+          count(0, "kopiert"), count(0, "kopiert"), count(0, "kopiert"), count(0, "kopiert"),
+          count(1, "kopiert"), count(1, "verschoben")}},
         {{kPathNotFound, kNotADirectory, kPathNotFound, kPathNotFound, kPathNotFound, kPathNotFound,
           kPathNotFound, kNotADirectory, kNotADirectory, kPathNotFound},
          {notACommand("frobnicate"), kUnterminatedQuote, kUnterminatedQuote,
@@ -265,7 +268,8 @@ TEST_F(Kvcmd, BadInputIsOneLineEachAndChangesNothingElse) {
           "lesend\\f.txt: " + kAccessDenied, kAccessDenied, kAccessDenied,
           failed("/proc/self/mem", "gelesen"), failed("/proc/self/mem", "gelesen"),
           failed("ordner/gross.txt", "geschrieben"),
-          "Die Datei kann nicht auf sich selbst kopiert werden."},
+          "Die Datei kann nicht auf sich selbst kopiert werden.",
+          failed("fremd.txt", "geschrieben")},
          {cannotStart("ohne-recht.exe", kAccessDenied),
           cannotStart("ohne-format.exe", kNotAProgram),
           cannotStart(at("ohne-format.exe"), kNotAProgram),

@@ -44,8 +44,10 @@ TEST(Programs, RunsAsWrittenAndFailuresLeaveNothingHalfMade) {
     writeFile(work / "Unter" / "Daten.ASC", sampleAsc(2000));
     writeFile(work / "kaputt.ov2", sampleOv2(40'000) + "\x07xxxx");
     writeFile(work / "kaputt.asc", sampleAsc(40'000) + "1.0,\"x\"\r\n");
-    for (const char* old : {"ziel.asc", "ZIEL.OV2", "Aus/Neu.Ov2", "Ergebnis.ASC"})
+    for (const char* old : {"ziel.asc", "ZIEL.OV2", "Aus/Neu.Ov2", "Ergebnis.ASC", "fest.ov2"})
         writeFile(work / old, "alt");
+    // Without any write bit, a file stays protected also from root.
+    fs::permissions(work / "fest.ov2", fs::perms::owner_read | fs::perms::group_read);
     fs::create_directory(work / "ordner.ov2");
     fs::create_directory(work / "ordner.asc");
     // The offset counts the areas' bytes; the line counts CR LF, LF and CR.
@@ -82,6 +84,7 @@ TEST(Programs, RunsAsWrittenAndFailuresLeaveNothingHalfMade) {
         {kMake, {"kaputt.asc", "ziel.ov2"}, 1, "kaputt.asc"},
         {kMake, {"karte.asc", "fehlt\\aus.ov2"}, 1, "fehlt\\aus.ov2"},
         {kMake, {"karte.asc", "ordner.ov2"}, 1, "ordner.ov2"},
+        {kMake, {"karte.asc", "fest.ov2"}, 1, "makeov2: cannot write fest.ov2: Permission denied"},
         {kMake,
          {"SAMMLUNG\\\\Komplett.TXT", "Ziel.ov2"},
          1,
@@ -114,7 +117,9 @@ TEST(Programs, RunsAsWrittenAndFailuresLeaveNothingHalfMade) {
     }
     EXPECT_EQ(sorted(readOv2(readFile(work / "Aus/Neu.Ov2"))), sorted(samplePois(2000)));
     EXPECT_EQ(sorted(readOv2(readFile(work / strasse))), sorted(samplePois(40)));
-    EXPECT_EQ(readFile(work / "ziel.asc") + readFile(work / "ZIEL.OV2"), "altalt");
+    EXPECT_EQ(
+        readFile(work / "ziel.asc") + readFile(work / "ZIEL.OV2") + readFile(work / "fest.ov2"),
+        "altaltalt");
     expected.insert(expected.end(), {"Aus/zwei.asc", apfel, strasse});
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(listing(), expected);

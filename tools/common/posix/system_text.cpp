@@ -1,5 +1,9 @@
 #include "system_text.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdio>
 
@@ -33,7 +37,20 @@ std::FILE* openFile(const std::filesystem::path& path, const char* mode) {
     return std::fopen(path.c_str(), mode);
 }
 
+// A file the user may not write is one protected from the user, and one with no write bit for
+// anyone is one its owner protected, as Windows' read-only attribute does: root may write
+// anything, yet its read-only files stay too. Rename needs only the directory's permission, so
+// without this either would be replaced.
 std::error_code replaceFile(const std::filesystem::path& from, const std::filesystem::path& to) {
+    struct stat target {};
+    if (::stat(to.c_str(), &target) == 0) {
+        if ((target.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
+            return std::make_error_code(std::errc::permission_denied);
+        }
+        if (::faccessat(AT_FDCWD, to.c_str(), W_OK, AT_EACCESS) != 0) {
+            return std::error_code(errno, std::generic_category());
+        }
+    }
     if (std::rename(from.c_str(), to.c_str()) == 0) return {};
     return std::error_code(errno, std::generic_category());
 }
