@@ -140,6 +140,15 @@ TEST(MakeIcon, DrawsTheIconFileOfBothBitmaps) {
         images += image;
     }
     EXPECT_EQ(test::readFile(KAVINOR_ICON_FILE), directory + images);
+    // The same file drawn here, by the program the build draws it with.
+    test::TempDir dir;
+    const std::string source = KAVINOR_ICON_SOURCE;
+    const test::ToolRun drawn = test::runTool(
+        KAVINOR_MAKE_ICON,
+        {source, source.substr(0, source.size() - 4) + "16.txt", (dir.path() / "k.ico").string()},
+        dir.path(), dir.path() / "stderr");
+    EXPECT_EQ(drawn.exitCode, 0) << drawn.errors;
+    EXPECT_EQ(test::readFile(dir.path() / "k.ico"), directory + images);
 
     StringSink sink;
     EXPECT_THROW(writeIco({{257, 1, {}, std::vector<std::uint8_t>(257)}}, sink),
