@@ -258,8 +258,10 @@ LRESULT WindowView::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             if (LOWORD(wParam) == WA_INACTIVE) {
                 const HWND focus = GetFocus();
                 if (focus != nullptr && IsChild(hwnd_, focus)) lastFocus_ = focus;
-            } else if (lastFocus_ != nullptr && IsWindow(lastFocus_) && viewOf(lastFocus_) &&
-                       canFocus(*viewOf(lastFocus_))) {
+                return 0;
+            }
+            if (const ControlView* last = IsWindow(lastFocus_) ? viewOf(lastFocus_) : nullptr;
+                last != nullptr && canFocus(*last)) {
                 SetFocus(lastFocus_);
             } else {
                 moveFocus(1);
