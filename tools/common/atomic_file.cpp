@@ -5,6 +5,7 @@
 #include <random>
 #include <system_error>
 
+#include "folded_names.h"
 #include "io_error.h"
 #include "system_text.h"
 
@@ -88,6 +89,7 @@ void AtomicFile::commit() {
     const std::error_code ec = sys::replaceFile(temp_, target_);
     if (ec) throw IoError("cannot write " + displayName_ + ": " + ec.message());
     committed_ = true;
+    winpath::noteAdded(target_);
 }
 
 void AtomicFile::flushBuffer() {

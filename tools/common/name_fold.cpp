@@ -45,8 +45,26 @@ std::vector<std::uint64_t> foldCharacters(std::string_view name) {
     return folded;
 }
 
+// No byte that continues a sequence is a letter or 0xC3, so each 0xC3 leads its letter, and
+// folding the byte after it keeps the sequence's length: the key stays as long as the name.
+std::string foldedKey(std::string_view name) {
+    std::string key(name);
+    for (std::size_t i = 0; i < key.size(); ++i) {
+        const auto c = static_cast<unsigned char>(key[i]);
+        if (c >= 'a' && c <= 'z') {
+            key[i] = static_cast<char>(c - ('a' - 'A'));
+        } else if (c == 0xC3 && i + 1 < key.size()) {
+            const auto next = static_cast<unsigned char>(key[i + 1]);
+            if (next >= 0xA0 && next <= 0xBE && next != 0xB7) {
+                key[i + 1] = static_cast<char>(next - 0x20);
+            }
+        }
+    }
+    return key;
+}
+
 bool equalFolded(std::string_view a, std::string_view b) {
-    return foldCharacters(a) == foldCharacters(b);
+    return a.size() == b.size() && foldedKey(a) == foldedKey(b);
 }
 
 bool lessFolded(std::string_view a, std::string_view b) {

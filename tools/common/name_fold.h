@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -10,6 +11,10 @@ namespace kavinor::winpath {
 // letters and the Latin-1 letters (À–Þ against à–þ) in UTF-8 fold, as names of German users
 // need; any other UTF-8 sequence is one character of its own, any other byte too.
 std::vector<std::uint64_t> foldCharacters(std::string_view name);
+
+// The name with every letter that folds in upper case, byte for byte otherwise: two names are
+// equal without regard to letter case exactly when their keys are equal.
+std::string foldedKey(std::string_view name);
 
 bool equalFolded(std::string_view a, std::string_view b);
 

@@ -1,11 +1,9 @@
 #include "winpath.h"
 
-#include <optional>
 #include <string>
 #include <system_error>
-#include <vector>
 
-#include "name_fold.h"
+#include "folded_names.h"
 #include "system_text.h"
 
 namespace kavinor::winpath {
@@ -13,23 +11,6 @@ namespace {
 
 bool isSeparator(char c) {
     return c == '\\' || c == '/';
-}
-
-std::optional<std::filesystem::path> findFolded(const std::filesystem::path& dir,
-                                                std::string_view name) {
-    std::error_code ec;
-    std::filesystem::directory_iterator it(dir.empty() ? "." : dir, ec);
-    if (ec) return std::nullopt;
-    std::optional<std::string> best;
-    for (; it != std::filesystem::directory_iterator(); it.increment(ec)) {
-        if (ec) break;
-        std::string candidate = sys::textOf(it->path().filename());
-        // Several spellings may match; the smallest keeps the choice independent of the
-        // order in which the directory lists them.
-        if (equalFolded(candidate, name) && (!best || candidate < *best)) best = candidate;
-    }
-    if (!best) return std::nullopt;
-    return dir / sys::pathFromText(*best);
 }
 
 }  // namespace
@@ -51,7 +32,7 @@ std::filesystem::path resolve(std::string_view written) {
             std::filesystem::exists(std::filesystem::symlink_status(exact, ec))) {
             result = std::move(exact);
         } else if (auto folded = findFolded(result, component)) {
-            result = std::move(*folded);
+            result = result / sys::pathFromText(*folded);
         } else {
             result = std::move(exact);
         }

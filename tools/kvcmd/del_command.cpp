@@ -5,6 +5,7 @@
 
 #include "arguments.h"
 #include "builtins.h"
+#include "folded_names.h"
 #include "messages.h"
 #include "wildcard.h"
 #include "winpath.h"
@@ -30,6 +31,7 @@ bool deleteOne(const fs::path& path, const Streams& streams) {
         writeLine(streams.err, messages::forError(ec));
         return false;
     }
+    winpath::noteRemoved(path);
     return true;
 }
 

@@ -4,6 +4,7 @@
 
 #include "arguments.h"
 #include "builtins.h"
+#include "folded_names.h"
 #include "messages.h"
 #include "name_fold.h"
 #include "winpath.h"
@@ -58,6 +59,7 @@ bool runMd(const Command& command) {
             writeLine(command.streams.err, messages::forError(ec));
             return false;
         }
+        winpath::noteAdded(target);
         return true;
     });
 }
@@ -81,6 +83,7 @@ bool runRd(const Command& command) {
             writeLine(command.streams.err, messages::forError(ec));
             return false;
         }
+        winpath::noteRemoved(target);
         return true;
     });
 }

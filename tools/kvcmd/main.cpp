@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "folded_names.h"
 #include "input_file.h"
 #include "interpreter.h"
 #include "io_error.h"
@@ -89,6 +90,7 @@ int runCommandLine(const std::string& line) {
 
 int main(int argc, char** argv) {
     openStandardStreams();
+    kavinor::winpath::keepDirectoryNames();
     if (argc >= 3 && kavinor::winpath::equalFolded(argv[1], "/c")) {
         std::string line = argv[2];
         for (int i = 3; i < argc; ++i) line += std::string(" ") + argv[i];

@@ -7,6 +7,7 @@
 #include "arguments.h"
 #include "builtins.h"
 #include "file_join.h"
+#include "folded_names.h"
 #include "messages.h"
 #include "wildcard.h"
 #include "winpath.h"
@@ -25,7 +26,10 @@ void moveOne(const fs::path& source, const fs::path& target) {
         joinFiles({source}, target);
         ec.clear();
         fs::remove(source, ec);
+    } else if (!ec) {
+        winpath::noteAdded(target);
     }
+    if (!ec) winpath::noteRemoved(source);
     // The source was there a moment ago; a missing entry now is the target's directory.
     if (ec.value() == ENOENT) throw CopyFailure(std::string(messages::kPathNotFound));
     if (ec) throw CopyFailure(messages::forError(ec));

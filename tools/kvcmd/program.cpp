@@ -10,6 +10,8 @@
 
 #include "messages.h"
 #include "name_fold.h"
+#include "name_messages.h"
+#include "name_service.h"
 #include "spawn_guards.h"
 #include "winpath.h"
 
@@ -19,6 +21,7 @@ namespace kavinor::kvcmd {
 namespace {
 
 namespace fs = std::filesystem;
+namespace names = winpath::names;
 
 bool isFile(const fs::path& path) {
     std::error_code ec;
@@ -44,6 +47,20 @@ std::optional<fs::path> lookUp(const std::string& name) {
     }
     return std::nullopt;
 }
+// This interpreter's environment for a program, without the word that only its own
+// programs may take from it.
+std::vector<std::string> environmentWithout(std::string_view name) {
+    std::vector<std::string> environment;
+    for (char** entry = environ; *entry != nullptr; ++entry) {
+        const std::string_view text = *entry;
+        if (text.size() > name.size() && text.starts_with(name) && text[name.size()] == '=') {
+            continue;
+        }
+        environment.emplace_back(text);
+    }
+    return environment;
+}
+
 }  // namespace
 
 std::optional<fs::path> findProgram(std::string_view written) {
@@ -71,19 +88,24 @@ std::optional<int> runProgram(std::string_view written, const std::vector<std::s
     SpawnActions actions;
     posix_spawn_file_actions_adddup2(actions.get(), streams.out, 1);
     posix_spawn_file_actions_adddup2(actions.get(), streams.err, 2);
+    NameService service;
+    std::vector<std::string> environment = environmentWithout(names::kEnvironmentName);
+    service.offer(actions, environment);
+    std::vector<char*> envp;
+    for (std::string& s : environment) envp.push_back(s.data());
+    envp.push_back(nullptr);
     pid_t pid = 0;
     const int error =
-        posix_spawn(&pid, strings[0].c_str(), actions.get(), nullptr, argv.data(), environ);
+        posix_spawn(&pid, strings[0].c_str(), actions.get(), nullptr, argv.data(), envp.data());
     if (error != 0) {
         writeLine(streams.err,
                   messages::cannotStart(written, messages::forError(std::error_code(
                                                      error, std::generic_category()))));
         return std::nullopt;
     }
-    int status = 0;
-    while (waitpid(pid, &status, 0) < 0) {
-        if (errno != EINTR) return 1;
-    }
+    const std::optional<int> ended = service.serveUntilEnd(pid);
+    if (!ended) return 1;
+    const int status = *ended;
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <system_error>
 
+#include "folded_names.h"
 #include "messages.h"
 #include "streams.h"
 #include "winpath.h"
@@ -34,6 +35,7 @@ bool RedirectedOutput::open(const std::vector<Redirection>& redirections, int er
                                                       error, std::generic_category()))));
             return false;
         }
+        winpath::noteAdded(path);
     }
     return true;
 }

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "atomic_file.h"
+#include "directory_names.h"
 #include "io_error.h"
 #include "temp_dir.h"
 #include "test_files.h"
@@ -91,6 +92,32 @@ TEST(Files, WrittenNamesFindTheirFiles) {
         winpath::resolve(tmp.path().string() + "\\unter\\..\\.\\UNTER\\.\\karte.ov2");
     EXPECT_EQ(dots.filename(), "Karte.OV2");
     EXPECT_TRUE(fs::equivalent(dots, tmp.path() / "Unter/Karte.OV2"));
+}
+
+// Kept names follow what is noted and what happens behind the keeper's back alike.
+TEST(Files, KeptNamesStayTrue) {
+    TempDir tmp;
+    const fs::path dir = tmp.path();
+    for (const char* name : {"Karte.OV2", "KARTE.ov2", "Übersicht.asc"}) writeFile(dir / name, "x");
+    winpath::DirectoryNames names;
+    EXPECT_EQ(names.find(dir, "karte.ov2"), "KARTE.ov2");
+    EXPECT_EQ(names.find(dir, "übersicht.ASC"), "Übersicht.asc");
+    EXPECT_EQ(names.find(dir, "fehlt.asc"), std::nullopt);
+
+    writeFile(dir / "Neu.asc", "x");
+    names.added(dir, "Neu.asc");
+    fs::remove(dir / "KARTE.ov2");
+    names.removed(dir, "KARTE.ov2");
+    EXPECT_EQ(names.find(dir, "NEU.ASC"), "Neu.asc");
+    EXPECT_EQ(names.find(dir, "karte.ov2"), "Karte.OV2");
+
+    // A change from outside, shown by the directory's times.
+    writeFile(dir / "Fremd.txt", "x");
+    fs::remove(dir / "Neu.asc");
+    fs::last_write_time(dir, fs::last_write_time(dir) + std::chrono::seconds(1));
+    EXPECT_EQ(names.find(dir, "fremd.TXT"), "Fremd.txt");
+    EXPECT_EQ(names.find(dir, "neu.asc"), std::nullopt);
+    EXPECT_EQ(names.find(dir / "Karte.OV2", "x"), std::nullopt);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <map>
 
 #include "ov2_bytes.h"
+#include "poi_files.h"
 #include "run_tool.h"
 #include "temp_dir.h"
 #include "test_files.h"
@@ -315,6 +316,19 @@ TEST_F(Kvcmd, InvocationAndProgramsRunFromScripts) {
     }
     EXPECT_EQ(run({"args.bat", "eins", "zwei"}).exitCode, 0);
     EXPECT_EQ(readFile(work() / "args.txt"), "eins-zwei \r\n");
+}
+
+// A name in another letter case finds what the interpreter and the programs it starts made in
+// the same script, also after the directory was looked in.
+TEST_F(Kvcmd, ProgramsAndTheInterpreterFindEachOthersFilesInAnyCase) {
+    writeFile(work() / "teil.ov2", sampleOv2(2));
+    make({"datei.txt"});
+    const std::string dump = "\"" + (kToolDir / "dumpov2").string() + ".exe\" teil.ov2 ";
+    runScript(crlf({"@copy datei.txt KARTE.asc", "@" + dump + "karte.asc", "@" + dump + "Neu.asc",
+                    "@del NEU.ASC", "@" + dump + "NEU.asc", "@copy neu.ASC karte.ASC"}));
+    Tree expected{{"datei.txt", "datei.txt"}, {"teil.ov2", sampleOv2(2)}};
+    expected["KARTE.asc"] = expected["NEU.asc"] = sampleAsc(2);
+    EXPECT_EQ(tree(), expected);
 }
 
 TEST_F(Kvcmd, DirDateAndTimeShowWhatIsThere) {
