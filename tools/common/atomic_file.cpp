@@ -69,12 +69,11 @@ AtomicFile::~AtomicFile() {
 }
 
 void AtomicFile::write(const char* data, std::size_t size) {
-    if (size > kBufferSize - used_) {
-        flushBuffer();
-        if (size > kBufferSize) {
-            if (std::fwrite(data, 1, size, file_) != size) fail("cannot write");
-            return;
-        }
+    if (size > kBufferSize - used_) flushBuffer();
+    // A piece as large as the buffer goes straight to the file: copying it would gain nothing.
+    if (size >= kBufferSize) {
+        if (std::fwrite(data, 1, size, file_) != size) fail("cannot write");
+        return;
     }
     std::memcpy(buffer_.get() + used_, data, size);
     used_ += size;

@@ -1,8 +1,8 @@
 #include "asc_reader.h"
 
+#include <array>
 #include <cstring>
 
-#include "format_error.h"
 
 namespace kavinor::ov2 {
 namespace {
@@ -13,14 +13,33 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// The bytes that end the plain run of a string: its quote, and what a string may not hold.
+constexpr auto kStringStops = [] {
+    std::array<bool, 256> stops{};
+    for (const unsigned char c : {'"', '\n', '\r', '\0'}) stops[c] = true;
+    return stops;
+}();
+
 }  // namespace
+
+AscError::AscError(std::string displayName, std::size_t line, std::size_t column,
+                   std::string what)
+    : FormatError(displayName + ":" + std::to_string(line) + ":" + std::to_string(column) + ": " +
+                  what),
+      displayName_(std::move(displayName)),
+      line_(line),
+      column_(column),
+      what_(std::move(what)) {}
+
+AscError AscError::below(std::size_t lines) const {
+    return AscError(displayName_, line_ + lines, column_, what_);
+}
 
 AscReader::AscReader(std::span<char> text, std::string displayName)
     : text_(text.data()), size_(text.size()), displayName_(std::move(displayName)) {}
 
 void AscReader::fail(std::size_t at, const std::string& what) const {
-    throw FormatError(displayName_ + ":" + std::to_string(line_) + ":" +
-                      std::to_string(at - lineStart_ + 1) + ": " + what);
+    throw AscError(displayName_, line_, at - lineStart_ + 1, what);
 }
 
 void AscReader::skipBlanks() {
@@ -150,7 +169,9 @@ std::string_view AscReader::quoted(const char* what) {
     const std::size_t size = size_;
     const std::size_t begin = open + 1;
     std::size_t in = begin;
-    std::size_t out = begin;  // where unescaped bytes go; trails `in` once a "" was seen
+    // Most strings hold no "": their bytes stay where they are until the first stop.
+    while (in < size && !kStringStops[static_cast<unsigned char>(text[in])]) ++in;
+    std::size_t out = in;  // where unescaped bytes go; trails `in` once a "" was seen
     for (;;) {
         if (in == size) fail(open, "the string has no closing quote");
         const char c = text[in];

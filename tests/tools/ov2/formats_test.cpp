@@ -185,7 +185,7 @@ TEST(Formats, AreasSplitAtTheMedianOfTheWiderSideBreakingTiesByInputOrder) {
         std::string bodies;
         std::vector<IndexedPoi> pois;
         for (const auto& [lon, lat] : places) {
-            pois.push_back({lon, lat, 2, bodies.size()});
+            pois.push_back({lon, lat, 2, static_cast<std::uint32_t>(bodies.size())});
             bodies += "\x02" + std::to_string(pois.size() % 10) + '\0';
         }
         StringSink sink;
@@ -255,7 +255,7 @@ TEST(Formats, EveryAreaHoldsItsPoisOnEveryPathOfTheWriter) {
             if (i % 11 == 0) lat = edges[2 + i % 3];
             if (i % 5 == 0) lon = 1000 + static_cast<std::int32_t>(i % 3);
             places.emplace_back(lon, lat);
-            pois.push_back({lon, lat, 2, bodies.size()});
+            pois.push_back({lon, lat, 2, static_cast<std::uint32_t>(bodies.size())});
             // Appended piece by piece: a concatenation trips GCC 12's false -Wrestrict at -O3.
             bodies += '\x02';
             bodies += std::to_string(i);
