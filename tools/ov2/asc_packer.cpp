@@ -46,9 +46,18 @@ PackedBodies packAscPois(std::span<char> text, const std::string& displayName,
     return packed;
 }
 
-std::size_t likelyPoiCount(std::size_t lineFeeds, std::size_t bytes) {
+std::size_t likelyPoiCount(std::span<const char> text) {
+    // Counted in blocks of at most 255 bytes into one byte: the compiler then compares and adds
+    // 16 or 32 bytes at a time, where a count into a wide integer widens every byte first.
+    std::size_t lineFeeds = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t end = std::min(text.size(), i + 255);
+        unsigned char block = 0;
+        for (; i < end; ++i) block += text[i] == '\n';
+        lineFeeds += block;
+    }
     constexpr std::size_t kShortestRecord = 6;
-    return std::min(lineFeeds, bytes / kShortestRecord) + 1;
+    return std::min(lineFeeds, text.size() / kShortestRecord) + 1;
 }
 
 }  // namespace kavinor::ov2

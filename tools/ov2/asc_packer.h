@@ -28,8 +28,9 @@ struct PackedBodies {
 PackedBodies packAscPois(std::span<char> text, const std::string& displayName,
                          std::vector<IndexedPoi>& pois);
 
-// How many POIs a text of this many line feeds and bytes likely holds: nearly every record
-// has a line of its own, and no record is shorter than 0,0,"".
-std::size_t likelyPoiCount(std::size_t lineFeeds, std::size_t bytes);
+// How many POIs a text likely holds, to reserve their list: nearly every record has a line
+// of its own, and no record is shorter than 0,0,"", so a text of blank lines reserves no more
+// than that allows.
+std::size_t likelyPoiCount(std::span<const char> text);
 
 }  // namespace kavinor::ov2

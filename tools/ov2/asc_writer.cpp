@@ -17,16 +17,22 @@ constexpr std::uint64_t hasByte(std::uint64_t word, unsigned char byte) {
 
 // Whether `text` holds a quote or a line break: the bytes a line cannot take as they are.
 bool needsCare(std::string_view text) {
-    std::size_t i = 0;
-    for (; i + 8 <= text.size(); i += 8) {
+    const auto careIn = [&](std::size_t at) {
         std::uint64_t word;
-        std::memcpy(&word, text.data() + i, 8);
-        if (hasByte(word, '"') | hasByte(word, '\r') | hasByte(word, '\n')) return true;
+        std::memcpy(&word, text.data() + at, 8);
+        return (hasByte(word, '"') | hasByte(word, '\r') | hasByte(word, '\n')) != 0;
+    };
+    if (text.size() < 8) {
+        for (const char c : text) {
+            if (c == '"' || c == '\r' || c == '\n') return true;
+        }
+        return false;
     }
-    for (; i < text.size(); ++i) {
-        if (text[i] == '"' || text[i] == '\r' || text[i] == '\n') return true;
+    // Whole words, the last one ending with the text's last byte.
+    for (std::size_t at = 0; at + 8 < text.size(); at += 8) {
+        if (careIn(at)) return true;
     }
-    return false;
+    return careIn(text.size() - 8);
 }
 
 char* putQuoted(char* out, std::string_view text, bool& lineBreak) {

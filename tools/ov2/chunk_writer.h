@@ -9,8 +9,8 @@
 namespace kavinor::ov2 {
 
 // Gathers the small pieces of a tool's output and hands them to a sink in chunks as large as
-// an AtomicFile's buffer, which writes a chunk of that size straight to its file: one call and
-// no copy per chunk instead of one per record.
+// an AtomicFile's buffer, which writes such a chunk straight to its file: one call and no copy
+// per chunk instead of one per record.
 class ChunkWriter {
 public:
     static constexpr std::size_t kChunkSize = 256 * 1024;

@@ -1,6 +1,5 @@
 #include "convert.h"
 
-#include <algorithm>
 #include <cstring>
 #include <exception>
 #include <optional>
@@ -61,8 +60,7 @@ void dumpToAsc(Ov2Reader& reader, ByteSink& sink) {
 
 void makeFromAsc(std::span<char> text, const std::string& displayName, ByteSink& sink) {
     std::vector<IndexedPoi> pois;
-    pois.reserve(likelyPoiCount(
-        static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')), text.size()));
+    pois.reserve(likelyPoiCount(text));
     const std::size_t split = pieceSplit(text);
     if (split == 0) {
         checkOv2Size(packAscPois(text, displayName, pois).recordBytes);
@@ -81,9 +79,7 @@ void makeFromAsc(std::span<char> text, const std::string& displayName, ByteSink&
     std::optional<AscError> secondError;
     std::thread worker([&] {
         try {
-            secondPois.reserve(likelyPoiCount(
-                static_cast<std::size_t>(std::count(second.begin(), second.end(), '\n')),
-                second.size()));
+            secondPois.reserve(likelyPoiCount(second));
             secondBodies = packAscPois(second, displayName, secondPois);
         } catch (const AscError& e) {
             secondError = e;
