@@ -29,9 +29,9 @@ constexpr int kPoisPerFile = 50'000;
 constexpr int kRepetitions = 5;
 constexpr std::uint64_t kSeed = 20'240'601;
 
-constexpr double kDumpTargetSeconds = 0.25;
-constexpr double kMakeTargetSeconds = 0.4;
-constexpr double kMemoryTargetRatio = 3.0;
+constexpr double kDumpTargetSeconds = 0.2;
+constexpr double kMakeTargetSeconds = 0.3;
+constexpr double kMemoryTargetRatio = 2.0;
 
 std::vector<fs::path> partFiles(const fs::path& dir, const char* extension) {
     std::vector<fs::path> files;

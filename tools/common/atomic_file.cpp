@@ -70,13 +70,14 @@ AtomicFile::~AtomicFile() {
 }
 
 void AtomicFile::write(const char* data, std::size_t size) {
-    if (size > kBufferSize - used_) {
+    // A piece of half the buffer or more goes straight to the file: copying it into the buffer
+    // would save few calls.
+    if (size >= kBufferSize / 2) {
         flushBuffer();
-        if (size > kBufferSize) {
-            if (std::fwrite(data, 1, size, file_) != size) fail("cannot write");
-            return;
-        }
+        if (std::fwrite(data, 1, size, file_) != size) fail("cannot write");
+        return;
     }
+    if (size > kBufferSize - used_) flushBuffer();
     std::memcpy(buffer_.get() + used_, data, size);
     used_ += size;
 }

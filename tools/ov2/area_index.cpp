@@ -6,7 +6,6 @@
 #include <thread>
 #include <vector>
 
-#include "format_error.h"
 #include "ov2_writer.h"
 
 namespace kavinor::ov2 {
@@ -24,11 +23,17 @@ struct Area {
 constexpr auto inputOrder = [](const IndexedPoi& a, const IndexedPoi& b) {
     return a.bodyOffset < b.bodyOffset;
 };
+// A coordinate and the input order as one number that orders as the pair does: one
+// comparison without a branch on equal coordinates.
+inline std::uint64_t orderKey(std::int32_t coordinate, std::uint32_t bodyOffset) {
+    const std::uint32_t biased = static_cast<std::uint32_t>(coordinate) ^ 0x8000'0000u;
+    return std::uint64_t{biased} << 32 | bodyOffset;
+}
 constexpr auto lonOrder = [](const IndexedPoi& a, const IndexedPoi& b) {
-    return a.lon != b.lon ? a.lon < b.lon : a.bodyOffset < b.bodyOffset;
+    return orderKey(a.lon, a.bodyOffset) < orderKey(b.lon, b.bodyOffset);
 };
 constexpr auto latOrder = [](const IndexedPoi& a, const IndexedPoi& b) {
-    return a.lat != b.lat ? a.lat < b.lat : a.bodyOffset < b.bodyOffset;
+    return orderKey(a.lat, a.bodyOffset) < orderKey(b.lat, b.bodyOffset);
 };
 
 Area boundingArea(std::span<const IndexedPoi> pois, std::size_t begin, std::size_t end) {
@@ -88,37 +93,31 @@ public:
         return index;
     }
 
-    void write(ByteSink& sink) const { write(0, sink); }
+    void write(ChunkWriter& out) const { write(0, out); }
 
     std::uint64_t bytes() const { return areas_.front().bytes; }
 
 private:
-    void write(std::size_t index, ByteSink& sink) const {
+    void write(std::size_t index, ChunkWriter& out) const {
         const Area& area = areas_[index];
-        writeSkipper(sink, static_cast<std::int32_t>(area.bytes), area.east, area.north, area.west,
+        writeSkipper(out, static_cast<std::int32_t>(area.bytes), area.east, area.north, area.west,
                      area.south);
         if (area.low == 0) {
             for (std::size_t i = area.begin; i < area.end; ++i) {
                 const IndexedPoi& poi = pois_[i];
                 const char* body = bodies_ + poi.bodyOffset;
-                writePoiRecord(sink, body[0] == 3, poi.lon, poi.lat, {body + 1, poi.stringsSize});
+                writePoiRecord(out, body[0] == 3, poi.lon, poi.lat, {body + 1, poi.stringsSize});
             }
             return;
         }
-        write(area.low, sink);
-        write(area.high, sink);
+        write(area.low, out);
+        write(area.high, out);
     }
 
     std::span<IndexedPoi> pois_;
     const char* bodies_;
     std::vector<Area> areas_;
 };
-
-void checkSize(std::uint64_t bytes) {
-    if (bytes > static_cast<std::uint64_t>(std::numeric_limits<std::int32_t>::max())) {
-        throw FormatError("the POIs need more than the 2 GiB an .ov2 file can hold");
-    }
-}
 
 }  // namespace
 
@@ -128,8 +127,10 @@ void writeIndexedOv2(std::span<IndexedPoi> pois, const char* bodies, ByteSink& s
     if (oneThread || pois.size() <= kMaxPoisPerArea || std::thread::hardware_concurrency() < 2) {
         AreaTree tree(pois, bodies);
         tree.build(0, pois.size());
-        checkSize(tree.bytes());
-        tree.write(sink);
+        checkOv2Size(tree.bytes());
+        ChunkWriter out(sink);
+        tree.write(out);
+        out.flush();
         return;
     }
     // The two halves of the whole area share nothing, so the second is built on a thread of
@@ -151,11 +152,13 @@ void writeIndexedOv2(std::span<IndexedPoi> pois, const char* bodies, ByteSink& s
     if (failure) std::rethrow_exception(failure);
 
     const std::uint64_t bytes = kSkipperRecordSize + low.bytes() + high.bytes();
-    checkSize(bytes);
-    writeSkipper(sink, static_cast<std::int32_t>(bytes), root.east, root.north, root.west,
+    checkOv2Size(bytes);
+    ChunkWriter out(sink);
+    writeSkipper(out, static_cast<std::int32_t>(bytes), root.east, root.north, root.west,
                  root.south);
-    low.write(sink);
-    high.write(sink);
+    low.write(out);
+    high.write(out);
+    out.flush();
 }
 
 }  // namespace kavinor::ov2

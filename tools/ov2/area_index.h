@@ -10,12 +10,14 @@ namespace kavinor::ov2 {
 
 // A POI waiting to be written. Its record body lies at `bodyOffset` in a buffer shared by all
 // POIs, in input order: the record type (2 or 3), then `stringsSize` bytes of strings, each
-// ended by a NUL. The offset doubles as the POI's place in the input order.
+// ended by a NUL. The offset doubles as the POI's place in the input order. The bodies of a
+// file that an .ov2 file can hold are less than its 2 GiB, so 32 bits hold the offset, and
+// the 16 bytes of a POI keep the moves of the index's selections short.
 struct IndexedPoi {
     std::int32_t lon;
     std::int32_t lat;
     std::uint32_t stringsSize;
-    std::uint64_t bodyOffset;
+    std::uint32_t bodyOffset;
 };
 
 // Areas are halved until they hold at most this many POIs.

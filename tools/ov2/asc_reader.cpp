@@ -1,8 +1,8 @@
 #include "asc_reader.h"
 
+#include <array>
 #include <cstring>
 
-#include "format_error.h"
 
 namespace kavinor::ov2 {
 namespace {
@@ -13,14 +13,33 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// The bytes that end the plain run of a string: its quote, and what a string may not hold.
+constexpr auto kStringStops = [] {
+    std::array<bool, 256> stops{};
+    for (const unsigned char c : {'"', '\n', '\r', '\0'}) stops[c] = true;
+    return stops;
+}();
+
 }  // namespace
+
+AscError::AscError(std::string displayName, std::size_t line, std::size_t column,
+                   std::string what)
+    : FormatError(displayName + ":" + std::to_string(line) + ":" + std::to_string(column) + ": " +
+                  what),
+      displayName_(std::move(displayName)),
+      line_(line),
+      column_(column),
+      what_(std::move(what)) {}
+
+AscError AscError::below(std::size_t lines) const {
+    return AscError(displayName_, line_ + lines, column_, what_);
+}
 
 AscReader::AscReader(std::span<char> text, std::string displayName)
     : text_(text.data()), size_(text.size()), displayName_(std::move(displayName)) {}
 
 void AscReader::fail(std::size_t at, const std::string& what) const {
-    throw FormatError(displayName_ + ":" + std::to_string(line_) + ":" +
-                      std::to_string(at - lineStart_ + 1) + ": " + what);
+    throw AscError(displayName_, line_, at - lineStart_ + 1, what);
 }
 
 void AscReader::skipBlanks() {
@@ -88,53 +107,56 @@ void AscReader::expectComma(const char* after) {
 }
 
 // Decimal text to units of 1/100 000 degree, rounded half away from zero on the digits
-// themselves, so no binary floating point ever touches a coordinate.
+// themselves, so no binary floating point ever touches a coordinate. The text and the place in
+// it are held in locals: the compiler then keeps them in registers across the digits.
 std::int32_t AscReader::coordinate(const char* what, std::int32_t limitDegrees) {
+    const char* const text = text_;
+    const std::size_t size = size_;
     const std::size_t start = pos_;
+    std::size_t pos = start;
     bool negative = false;
-    if (pos_ < size_ && (text_[pos_] == '-' || text_[pos_] == '+')) {
-        negative = text_[pos_] == '-';
-        ++pos_;
+    if (pos < size && (text[pos] == '-' || text[pos] == '+')) {
+        negative = text[pos] == '-';
+        ++pos;
     }
-    if (pos_ == size_ || !isDigit(text_[pos_])) fail(start, std::string("expected ") + what);
+    if (pos == size || !isDigit(text[pos])) fail(start, std::string("expected ") + what);
 
     std::int64_t degrees = 0;
-    while (pos_ < size_ && isDigit(text_[pos_])) {
+    for (; pos < size && isDigit(text[pos]); ++pos) {
         // Past the limit the exact value no longer matters, only that it is too large.
-        if (degrees <= limitDegrees) degrees = degrees * 10 + (text_[pos_] - '0');
-        ++pos_;
+        if (degrees <= limitDegrees) degrees = degrees * 10 + (text[pos] - '0');
     }
     std::int64_t fraction = 0;
     int fractionDigits = 0;
     bool roundUp = false;
     bool beyondUnits = false;  // any non-zero digit past the fifth decimal
-    if (pos_ < size_ && text_[pos_] == '.') {
-        ++pos_;
-        if (pos_ == size_ || !isDigit(text_[pos_])) {
-            fail(pos_, "expected a digit after the decimal point");
+    if (pos < size && text[pos] == '.') {
+        ++pos;
+        if (pos == size || !isDigit(text[pos])) {
+            fail(pos, "expected a digit after the decimal point");
         }
-        while (pos_ < size_ && isDigit(text_[pos_])) {
-            const int digit = text_[pos_] - '0';
-            if (fractionDigits < 5) {
-                fraction = fraction * 10 + digit;
-            } else {
-                if (fractionDigits == 5) roundUp = digit >= 5;
-                beyondUnits = beyondUnits || digit != 0;
+        for (; pos < size && isDigit(text[pos]) && fractionDigits < 5; ++pos, ++fractionDigits) {
+            fraction = fraction * 10 + (text[pos] - '0');
+        }
+        if (pos < size && isDigit(text[pos])) {
+            roundUp = text[pos] >= '5';
+            for (; pos < size && isDigit(text[pos]); ++pos) {
+                beyondUnits = beyondUnits || text[pos] != '0';
             }
-            ++fractionDigits;
-            ++pos_;
         }
     }
-    if (pos_ < size_ && (text_[pos_] == 'e' || text_[pos_] == 'E')) {
-        fail(pos_, "exponents are not allowed in coordinates");
+    pos_ = pos;
+    if (pos < size && (text[pos] == 'e' || text[pos] == 'E')) {
+        fail(pos, "exponents are not allowed in coordinates");
     }
-    for (int i = fractionDigits; i < 5; ++i) fraction *= 10;
+    constexpr std::int64_t kScale[] = {100'000, 10'000, 1'000, 100, 10, 1};
+    fraction *= kScale[fractionDigits];
 
     const std::int64_t limit = std::int64_t{limitDegrees} * kUnitsPerDegree;
     const std::int64_t truncated = degrees * kUnitsPerDegree + fraction;
     if (truncated > limit || (truncated == limit && beyondUnits)) {
         fail(start, std::string(what).substr(std::strlen("a ")) + " " +
-                        std::string(text_ + start, pos_ - start) + " lies outside -" +
+                        std::string(text + start, pos - start) + " lies outside -" +
                         std::to_string(limitDegrees) + " to " + std::to_string(limitDegrees));
     }
     const std::int64_t units = truncated + (roundUp ? 1 : 0);
@@ -150,7 +172,9 @@ std::string_view AscReader::quoted(const char* what) {
     const std::size_t size = size_;
     const std::size_t begin = open + 1;
     std::size_t in = begin;
-    std::size_t out = begin;  // where unescaped bytes go; trails `in` once a "" was seen
+    // Most strings hold no "": their bytes stay where they are until the first stop.
+    while (in < size && !kStringStops[static_cast<unsigned char>(text[in])]) ++in;
+    std::size_t out = in;  // where unescaped bytes go; trails `in` once a "" was seen
     for (;;) {
         if (in == size) fail(open, "the string has no closing quote");
         const char c = text[in];

@@ -1,20 +1,22 @@
 #pragma once
 
-#include <cstdint>
+#include <cstddef>
 #include <string>
 
 #include "poi.h"
 
 namespace kavinor::ov2 {
 
-// Appends a coordinate as degrees with exactly five decimals ("-0.12776").
-void appendCoordinate(std::string& out, std::int32_t units);
+// The most bytes the record line of `poi` can take.
+std::size_t ascLineBound(const PoiView& poi);
 
-// Appends the record line of `poi`, ended by CR LF: LON,LAT,"NAME" or, for an extended POI,
-// LON,LAT,"NAME","ID","EXTRA"; a quote inside a string is doubled.
+// Writes the record line of `poi` at `out`, which has room for ascLineBound(poi) bytes, and
+// returns its end: LON,LAT,"NAME" or, for an extended POI, LON,LAT,"NAME","ID","EXTRA", ended
+// by CR LF; coordinates in degrees with exactly five decimals, a quote inside a string doubled.
+// Sets `lineBreak` when a string holds a line break, which a line cannot carry.
+char* writeAscLine(char* out, const PoiView& poi, bool& lineBreak);
+
+// Appends the record line of `poi` as writeAscLine() writes it.
 void appendAscLine(std::string& out, const PoiView& poi);
-
-// Whether a string can stand in an .asc line: quotes are escaped, but a line break cannot be.
-bool fitsAscString(std::string_view text);
 
 }  // namespace kavinor::ov2

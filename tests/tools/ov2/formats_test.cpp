@@ -6,6 +6,7 @@
 #include <random>
 
 #include "area_index.h"
+#include "asc_reader.h"
 #include "convert.h"
 #include "format_error.h"
 #include "ov2_bytes.h"
@@ -178,6 +179,62 @@ TEST(Formats, MalformedTextIsAnErrorAtItsLineAndColumn) {
     EXPECT_EQ(errorOf([] { return make("; nothing\r\n\x1A"); }), "no error: ");
 }
 
+// Quotes and line breaks at every place of a string, which is checked a word at a time, and
+// strings longer than an output chunk, in both directions.
+TEST(Formats, EveryQuoteAndLineBreakIsFoundAndLongStringsPassWhole) {
+    for (std::size_t size = 1; size <= 18; ++size) {
+        for (std::size_t at = 0; at < size; ++at) {
+            std::string name(size, 'a');
+            name[at] = '"';
+            std::string escaped = name;
+            escaped.insert(at, 1, '"');
+            EXPECT_EQ(dump(simplePoi(0, 0, name)), "0.00000,0.00000,\"" + escaped + "\"\r\n");
+            name[at] = '\n';
+            EXPECT_EQ(errorOf([&] { return dump(simplePoi(0, 0, name)); }),
+                      "in.ov2: offset 0: a string holds a line break, which an .asc line cannot "
+                      "carry")
+                << size << " " << at;
+        }
+    }
+    const std::string longName(300'000, 'n'), quotes(150'000, '"');
+    const std::string ov2 = simplePoi(1, 2, "a") + simplePoi(3, 4, longName) +
+                            extendedPoi(5, 6, "b", quotes, "") + simplePoi(7, 8, "c");
+    const std::string asc = dump(ov2);
+    EXPECT_EQ(asc, "0.00001,0.00002,\"a\"\r\n0.00003,0.00004,\"" + longName +
+                       "\"\r\n0.00005,0.00006,\"b\",\"" + std::string(300'000, '"') +
+                       "\",\"\"\r\n0.00007,0.00008,\"c\"\r\n");
+    EXPECT_EQ(dump(make(asc)), asc);
+}
+
+// A large text is read as two pieces side by side: its POIs and errors are those of one reading,
+// lines counted from the start of the text, the first error in the text the one reported.
+TEST(Formats, ALargeTextReadsAsOneWhereverItsErrorsLie) {
+    std::string text;
+    for (int i = 0; i < 60'000; ++i) {
+        text += std::to_string(i % 170) + "." + std::to_string(i % 97) + ",1,\"Ort " +
+                std::to_string(i) + (i % 3 == 0 ? "\"\r\n" : i % 3 == 1 ? "\"\n" : "\"\r");
+    }
+    ASSERT_GT(text.size(), std::size_t{1} << 20);
+    std::vector<Poi> pois = readAsc(text);
+    EXPECT_EQ(pois.size(), 60'000u);
+    EXPECT_EQ(readOv2(make(text)).size(), 60'000u);
+    const auto oneReading = [](std::string asc) {
+        return errorOf([&] {
+            AscReader reader(std::span<char>(asc.data(), asc.size()), "in.asc");
+            for (PoiView poi; reader.next(poi);) {
+            }
+            return std::string();
+        });
+    };
+    std::string bad = text;
+    bad[text.find("\"Ort 59000\"")] = '?';
+    EXPECT_EQ(errorOf([&] { return make(bad); }), oneReading(bad));
+    EXPECT_NE(oneReading(bad).find("asc:59001:"), std::string::npos) << oneReading(bad);
+    bad[text.find("Ort 1000\"")] = '\0';
+    EXPECT_EQ(errorOf([&] { return make(bad); }), oneReading(bad));
+    EXPECT_NE(oneReading(bad).find("asc:1001:"), std::string::npos) << oneReading(bad);
+}
+
 // The southern half of the grid takes latitudes 0 and 1 whatever order a partition leaves equal
 // keys in; the line running east splits between longitudes 15 and 16.
 TEST(Formats, AreasSplitAtTheMedianOfTheWiderSideBreakingTiesByInputOrder) {
@@ -185,7 +242,7 @@ TEST(Formats, AreasSplitAtTheMedianOfTheWiderSideBreakingTiesByInputOrder) {
         std::string bodies;
         std::vector<IndexedPoi> pois;
         for (const auto& [lon, lat] : places) {
-            pois.push_back({lon, lat, 2, bodies.size()});
+            pois.push_back({lon, lat, 2, static_cast<std::uint32_t>(bodies.size())});
             bodies += "\x02" + std::to_string(pois.size() % 10) + '\0';
         }
         StringSink sink;
@@ -255,7 +312,7 @@ TEST(Formats, EveryAreaHoldsItsPoisOnEveryPathOfTheWriter) {
             if (i % 11 == 0) lat = edges[2 + i % 3];
             if (i % 5 == 0) lon = 1000 + static_cast<std::int32_t>(i % 3);
             places.emplace_back(lon, lat);
-            pois.push_back({lon, lat, 2, bodies.size()});
+            pois.push_back({lon, lat, 2, static_cast<std::uint32_t>(bodies.size())});
             // Appended piece by piece: a concatenation trips GCC 12's false -Wrestrict at -O3.
             bodies += '\x02';
             bodies += std::to_string(i);
