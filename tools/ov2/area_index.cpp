@@ -29,12 +29,6 @@ inline std::uint64_t orderKey(std::int32_t coordinate, std::uint32_t bodyOffset)
     const std::uint32_t biased = static_cast<std::uint32_t>(coordinate) ^ 0x8000'0000u;
     return std::uint64_t{biased} << 32 | bodyOffset;
 }
-constexpr auto lonOrder = [](const IndexedPoi& a, const IndexedPoi& b) {
-    return orderKey(a.lon, a.bodyOffset) < orderKey(b.lon, b.bodyOffset);
-};
-constexpr auto latOrder = [](const IndexedPoi& a, const IndexedPoi& b) {
-    return orderKey(a.lat, a.bodyOffset) < orderKey(b.lat, b.bodyOffset);
-};
 
 Area boundingArea(std::span<const IndexedPoi> pois, std::size_t begin, std::size_t end) {
     Area area{begin,
@@ -52,19 +46,66 @@ Area boundingArea(std::span<const IndexedPoi> pois, std::size_t begin, std::size
     return area;
 }
 
+// Puts the `count` POIs of [first, last) that come first by `key` in front, in no order. A
+// large range is first cut by the top bits of the coordinate above the area's edge: one pass
+// counts them, one moves the POIs of lower buckets in front, and only the bucket that holds the
+// cut is selected exactly. The keys are unique, so the POIs in front are the same as
+// nth_element's, whatever way they were found.
+template <typename Key>
+void selectFirst(IndexedPoi* first, IndexedPoi* last, std::size_t count, std::int32_t edge,
+                 std::int64_t width, Key key) {
+    constexpr std::size_t kBuckets = 1024;
+    constexpr std::size_t kWorthBuckets = 8 * kBuckets;
+    const auto n = static_cast<std::size_t>(last - first);
+    if (n >= kWorthBuckets) {
+        int shift = 0;
+        while ((width >> shift) >= static_cast<std::int64_t>(kBuckets)) ++shift;
+        const auto bucketOf = [&](const IndexedPoi& poi) {
+            return static_cast<std::size_t>((std::int64_t{key.coordinate(poi)} - edge) >> shift);
+        };
+        std::size_t counts[kBuckets] = {};
+        for (const IndexedPoi* poi = first; poi != last; ++poi) ++counts[bucketOf(*poi)];
+        std::size_t below = 0;
+        std::size_t cut = 0;
+        while (below + counts[cut] <= count) below += counts[cut++];
+        IndexedPoi* lower =
+            std::partition(first, last, [&](const IndexedPoi& poi) { return bucketOf(poi) < cut; });
+        IndexedPoi* inCut = std::partition(
+            lower, last, [&](const IndexedPoi& poi) { return bucketOf(poi) == cut; });
+        last = inCut;
+        first = lower;
+        count -= below;
+    }
+    if (count < static_cast<std::size_t>(last - first)) {
+        std::nth_element(first, first + count, last, [&](const IndexedPoi& a, const IndexedPoi& b) {
+            return key.order(a) < key.order(b);
+        });
+    }
+}
+
+struct LonKey {
+    static std::int32_t coordinate(const IndexedPoi& poi) { return poi.lon; }
+    static std::uint64_t order(const IndexedPoi& poi) { return orderKey(poi.lon, poi.bodyOffset); }
+};
+struct LatKey {
+    static std::int32_t coordinate(const IndexedPoi& poi) { return poi.lat; }
+    static std::uint64_t order(const IndexedPoi& poi) { return orderKey(poi.lat, poi.bodyOffset); }
+};
+
 // Moves the POIs of `area` into its two halves at the median of its wider side and returns
 // where the second half begins.
 std::size_t splitAtMedian(std::span<IndexedPoi> pois, const Area& area) {
-    const auto first = pois.begin() + static_cast<std::ptrdiff_t>(area.begin);
-    const auto last = pois.begin() + static_cast<std::ptrdiff_t>(area.end);
-    const auto middle = first + (last - first) / 2;
-    // Two calls rather than one with a chosen comparison: each comparison inlines.
-    if (std::int64_t{area.east} - area.west >= std::int64_t{area.north} - area.south) {
-        std::nth_element(first, middle, last, lonOrder);
+    IndexedPoi* first = pois.data() + area.begin;
+    IndexedPoi* last = pois.data() + area.end;
+    const std::size_t half = (area.end - area.begin) / 2;
+    const std::int64_t width = std::int64_t{area.east} - area.west;
+    const std::int64_t height = std::int64_t{area.north} - area.south;
+    if (width >= height) {
+        selectFirst(first, last, half, area.west, width, LonKey{});
     } else {
-        std::nth_element(first, middle, last, latOrder);
+        selectFirst(first, last, half, area.south, height, LatKey{});
     }
-    return static_cast<std::size_t>(middle - pois.begin());
+    return area.begin + half;
 }
 
 // The area tree over one range of POIs, built depth first and written in the same order.

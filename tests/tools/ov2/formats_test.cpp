@@ -212,7 +212,10 @@ TEST(Formats, ALargeTextReadsAsOneWhereverItsErrorsLie) {
     std::string text;
     for (int i = 0; i < 60'000; ++i) {
         text += std::to_string(i % 170) + "." + std::to_string(i % 97) + ",1,\"Ort " +
-                std::to_string(i) + (i % 3 == 0 ? "\"\r\n" : i % 3 == 1 ? "\"\n" : "\"\r");
+                std::to_string(i) +
+                (i % 3 == 0   ? "\"\r\n"
+                 : i % 3 == 1 ? "\"\n"
+                              : "\"\r");
     }
     ASSERT_GT(text.size(), std::size_t{1} << 20);
     std::vector<Poi> pois = readAsc(text);
@@ -278,8 +281,10 @@ std::size_t walkArea(const std::string& ov2, std::size_t at, Places& found) {
     const std::int32_t east = field(at + 5), north = field(at + 9), west = field(at + 13),
                        south = field(at + 17);
     const std::size_t first = found.size();
+    std::vector<std::size_t> halves;
     for (std::size_t next = at + 21; next < end;) {
         if (ov2[next] == '\x01') {
+            halves.push_back(next);
             next = walkArea(ov2, next, found);
         } else {
             found.emplace_back(field(next + 5), field(next + 9));
@@ -291,16 +296,23 @@ std::size_t walkArea(const std::string& ov2, std::size_t at, Places& found) {
         EXPECT_TRUE(lon >= west && lon <= east && lat >= south && lat <= north)
             << "POI " << lon << "," << lat << " outside the area at " << at;
     }
+    // A median split leaves no POI of the lower half beyond one of the upper half.
+    if (halves.size() == 2) {
+        const std::size_t low = halves[0], high = halves[1];
+        EXPECT_TRUE(field(low + 5) <= field(high + 13) || field(low + 9) <= field(high + 17))
+            << "the halves of the area at " << at << " overlap";
+    }
     return end;
 }
 
-// Around each size where the writer changes its path (one area, a split, two threads), over the
+// Around each size where the writer changes its path (one area, a split, two threads, a cut by
+// buckets first), over the
 // whole globe with its edges: every area's bounds hold its POIs, every POI comes out once, and
 // the bytes do not depend on the threads.
 TEST(Formats, EveryAreaHoldsItsPoisOnEveryPathOfTheWriter) {
     std::mt19937 random(4711);
     const std::int32_t edges[] = {-18000000, 18000000, -9000000, 9000000, 0};
-    for (const std::size_t count : {1, 31, 32, 33, 63, 64, 65, 97, 1000, 4099}) {
+    for (const std::size_t count : {1, 31, 32, 33, 63, 64, 65, 97, 1000, 4099, 20000}) {
         std::string bodies;
         std::vector<IndexedPoi> pois;
         Places places;
