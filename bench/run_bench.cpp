@@ -143,11 +143,13 @@ bool runCase(const Case& c, HeadlessProgram& program, const Options& options) {
     kavinor::bench::Random random(kSeed + static_cast<std::uint64_t>(c.key));
     const kavinor::bench::SourceFiles sources =
         kavinor::bench::makeSourceFiles(sourceDir, c.files, c.minPois, c.maxPois, random);
-    std::printf("\n%c) %s: %llu POIs; load average %s\n", c.key, c.title,
-                static_cast<unsigned long long>(sources.pois), loadAverage().c_str());
-    std::fflush(stdout);
+    std::printf("\n%c) %s: %llu POIs, %.1f MB; load average %s\n", c.key, c.title,
+                static_cast<unsigned long long>(sources.pois), sources.bytes / 1e6,
+                loadAverage().c_str());
     kavinor::bench::printTimeHeader();
     if (c.timesLists) timeLists(program, c, sourceDir);
+    // A slow case takes minutes: what is known shows meanwhile.
+    std::fflush(stdout);
 
     Measurement runs;
     int skippedPauseMs = 0;

@@ -59,6 +59,7 @@ SourceFiles makeSourceFiles(const std::filesystem::path& dir, int count, int min
         made.names.push_back(fileName(number, random));
         writeOv2File(dir / made.names.back(), pois, random);
         made.pois += static_cast<std::uint64_t>(pois);
+        made.bytes += std::filesystem::file_size(dir / made.names.back());
     }
     return made;
 }

@@ -12,6 +12,7 @@ namespace kavinor::bench {
 struct SourceFiles {
     std::vector<std::string> names;  // as written, in the order they were made
     std::uint64_t pois = 0;          // of all files together
+    std::uint64_t bytes = 0;
 };
 
 // Writes `count` .ov2 files into `dir`, named as a user's collection names them ("Blitzer Bayern
