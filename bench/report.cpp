@@ -10,12 +10,6 @@ namespace {
 constexpr double kBytesPerMiB = 1024.0 * 1024.0;
 constexpr int kLabelWidth = 48;
 
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const std::size_t middle = values.size() / 2;
-    return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
-}
-
 void printTarget(const char* format, double target, bool met) {
     char text[32];
     std::snprintf(text, sizeof text, format, target);
@@ -23,6 +17,12 @@ void printTarget(const char* format, double target, bool met) {
 }
 
 }  // namespace
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t middle = values.size() / 2;
+    return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
 
 void printTimeHeader() {
     std::printf("%-*s %9s %9s %9s %10s %4s\n", kLabelWidth, "wall clock per repetition", "best",
@@ -36,6 +36,12 @@ void printTime(const std::string& label, const Measurement& measurement,
     std::printf("%-*s %7.3f s %7.3f s %7.3f s", kLabelWidth, label.c_str(), best, middle,
                 median(measurement.cpuSeconds));
     if (targetSeconds) printTarget("< %.2f s", *targetSeconds, middle < *targetSeconds);
+    std::printf("\n");
+}
+
+void printRatio(const std::string& label, double ratio, std::optional<double> target) {
+    std::printf("%-*s %29.2f", kLabelWidth, label.c_str(), ratio);
+    if (target) printTarget("<= %.1f", *target, ratio <= *target);
     std::printf("\n");
 }
 
