@@ -21,7 +21,8 @@ struct FloorJobs {
     // From one script through kvcmd, as many starts of a program that does nothing as the run
     // starts tools (one per file and one for the merge), quoted as the step scripts quote them.
     std::vector<Job> starts;
-    // cat copying each source file to a file, then a text as long as the run's joined texts.
+    // cat copying the source files, a thousand a process, then a text as long as the run's
+    // joined texts.
     std::vector<Job> copies;
 };
 
