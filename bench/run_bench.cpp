@@ -186,10 +186,11 @@ bool runCase(const Case& c, HeadlessProgram& program, const Options& options) {
     if (!runs.seconds.empty()) {
         kavinor::bench::printTime(key + "run: click to message", runs, c.targetSeconds);
     }
-    const std::string processes = std::to_string(c.files + 1);
-    kavinor::bench::printTime(key + "floor: " + processes + " starts through kvcmd", starts, {});
-    kavinor::bench::printTime(key + "floor: cat of the bytes, " + processes + " processes", copies,
-                              {});
+    kavinor::bench::printTime(
+        key + "floor: " + std::to_string(c.files + 1) + " starts through kvcmd", starts, {});
+    kavinor::bench::printTime(
+        key + "floor: cat of the bytes, " + std::to_string(floorJobs.copies.size()) + " processes",
+        copies, {});
     kavinor::bench::printTime(key + "floor: both", floor, {});
     if (!runs.seconds.empty()) {
         kavinor::bench::printRatio(
