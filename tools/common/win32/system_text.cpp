@@ -4,7 +4,6 @@
 // After windows.h, whose types it uses.
 #include <fcntl.h>
 #include <io.h>
-#include <shellapi.h>
 
 #include <cerrno>
 #include <memory>
@@ -68,14 +67,20 @@ Root rootOf(std::string_view written) {
     return leading == 0 ? Root{} : Root{L"\\", leading};
 }
 
+// The C runtime's own split of the wide command line, by the rules it gives every program;
+// asking the shell's library instead would load it and the many it needs, which takes longer
+// than a tool takes for a small file.
+extern "C" int __wgetmainargs(int* count, wchar_t*** words, wchar_t*** environment,
+                              int expandWildcards, int* startInfo);
+
 std::vector<std::string> programArguments(int, char**) {
     int count = 0;
-    const std::unique_ptr<LPWSTR, decltype(&LocalFree)> words(
-        CommandLineToArgvW(GetCommandLineW(), &count), &LocalFree);
+    wchar_t** words = nullptr;
+    wchar_t** environment = nullptr;
+    int startInfo = 0;
     std::vector<std::string> arguments;
-    for (int i = 0; words && i < count; ++i) {
-        arguments.push_back(narrow(words.get()[i], CP_UTF8));
-    }
+    if (__wgetmainargs(&count, &words, &environment, 0, &startInfo) < 0) return arguments;
+    for (int i = 0; words && i < count; ++i) arguments.push_back(narrow(words[i], CP_UTF8));
     return arguments;
 }
 
