@@ -3,7 +3,6 @@
 #include <array>
 #include <cstring>
 
-
 namespace kavinor::ov2 {
 namespace {
 
@@ -22,8 +21,7 @@ constexpr auto kStringStops = [] {
 
 }  // namespace
 
-AscError::AscError(std::string displayName, std::size_t line, std::size_t column,
-                   std::string what)
+AscError::AscError(std::string displayName, std::size_t line, std::size_t column, std::string what)
     : FormatError(displayName + ":" + std::to_string(line) + ":" + std::to_string(column) + ": " +
                   what),
       displayName_(std::move(displayName)),

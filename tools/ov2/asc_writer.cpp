@@ -101,7 +101,8 @@ void appendAscLine(std::string& out, const PoiView& poi) {
     const std::size_t old = out.size();
     out.resize(old + ascLineBound(poi));
     bool lineBreak = false;
-    out.resize(static_cast<std::size_t>(writeAscLine(out.data() + old, poi, lineBreak) - out.data()));
+    out.resize(
+        static_cast<std::size_t>(writeAscLine(out.data() + old, poi, lineBreak) - out.data()));
 }
 
 }  // namespace kavinor::ov2

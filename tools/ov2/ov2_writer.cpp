@@ -23,8 +23,8 @@ void checkOv2Size(std::uint64_t bytes) {
     }
 }
 
-void writeSkipper(ChunkWriter& out, std::int32_t blockLength, std::int32_t east,
-                  std::int32_t north, std::int32_t west, std::int32_t south) {
+void writeSkipper(ChunkWriter& out, std::int32_t blockLength, std::int32_t east, std::int32_t north,
+                  std::int32_t west, std::int32_t south) {
     char* p = out.room(kSkipperRecordSize);
     *p++ = 1;
     for (std::int32_t value : {blockLength, east, north, west, south}) p = putInt32(p, value);
