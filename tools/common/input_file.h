@@ -19,6 +19,8 @@ public:
     InputFile& operator=(const InputFile&) = delete;
 
     std::size_t read(char* buffer, std::size_t size) override;
+    // Moves on to `offset` from the start; false when the file cannot.
+    bool seek(std::uint64_t offset);
     std::uint64_t size() const { return size_; }
 
 private:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -34,6 +35,9 @@ std::vector<std::string> programArguments(int argc, char** argv);
 
 // fopen for a path of any name the file system holds.
 std::FILE* openFile(const std::filesystem::path& path, const char* mode);
+
+// Moves an open file's position to `offset` from its start; false when it cannot.
+bool seekFile(std::FILE* file, std::uint64_t offset);
 
 // Puts `from` in the place of `to` in one step, replacing a file there; a protected file (one
 // the user may not write, or a read-only one) is refused with permission_denied.

@@ -6,6 +6,7 @@
 
 #include "atomic_file.h"
 #include "directory_names.h"
+#include "input_file.h"
 #include "io_error.h"
 #include "temp_dir.h"
 #include "test_files.h"
@@ -92,6 +93,16 @@ TEST(Files, WrittenNamesFindTheirFiles) {
         winpath::resolve(tmp.path().string() + "\\unter\\..\\.\\UNTER\\.\\karte.ov2");
     EXPECT_EQ(dots.filename(), "Karte.OV2");
     EXPECT_TRUE(fs::equivalent(dots, tmp.path() / "Unter/Karte.OV2"));
+}
+
+// A large file is read by two readers side by side, each byte in its place.
+TEST(Files, LargeFilesReadWhole) {
+    TempDir tmp;
+    std::string bytes(5 * 1024 * 1024 + 3, '\0');
+    for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>(i * 7 % 251);
+    writeFile(tmp.path() / "gross.asc", bytes);
+    const FileContents read = readWholeFile(tmp.path() / "gross.asc", "gross.asc");
+    EXPECT_TRUE(std::string_view(read.data.get(), read.size) == bytes);
 }
 
 // Kept names follow what is noted and what happens behind the keeper's back alike.

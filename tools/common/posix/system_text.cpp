@@ -37,6 +37,11 @@ std::FILE* openFile(const std::filesystem::path& path, const char* mode) {
     return std::fopen(path.c_str(), mode);
 }
 
+bool seekFile(std::FILE* file, std::uint64_t offset) {
+    return offset <= static_cast<std::uint64_t>(INT64_MAX) &&
+           ::fseeko(file, static_cast<off_t>(offset), SEEK_SET) == 0;
+}
+
 // A file the user may not write is one protected from the user, and one with no write bit for
 // anyone is one its owner protected, as Windows' read-only attribute does: root may write
 // anything, yet its read-only files stay too. Rename needs only the directory's permission, so

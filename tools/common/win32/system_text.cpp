@@ -111,6 +111,11 @@ std::FILE* openFile(const std::filesystem::path& path, const char* mode) {
     return file;
 }
 
+bool seekFile(std::FILE* file, std::uint64_t offset) {
+    return offset <= static_cast<std::uint64_t>(INT64_MAX) &&
+           ::_fseeki64(file, static_cast<__int64>(offset), SEEK_SET) == 0;
+}
+
 std::error_code replaceFile(const std::filesystem::path& from, const std::filesystem::path& to) {
     // A read-only file is one the user protected: it is never replaced, whatever the rights of
     // the one running the tool.
