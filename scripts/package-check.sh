@@ -35,7 +35,7 @@ static=(kvcmd dumpov2 makeov2)
 hardening-check --nofortify --nocfprotection --nostackprotector \
     "${static[@]/#/$contents/usr/lib/kavinor/}"
 for program in "${static[@]}"; do
-    if ! nm "$build/bin/$program" | grep -q ' __stack_chk_fail$'; then
+    if ! nm "$build/bin/$program" | grep ' __stack_chk_fail$' >/dev/null; then
         echo "package-check.sh: $program is built without a stack protector" >&2
         exit 1
     fi
