@@ -10,7 +10,6 @@
 
 #include "messages.h"
 #include "name_fold.h"
-#include "name_messages.h"
 #include "name_service.h"
 #include "spawn_guards.h"
 #include "winpath.h"
@@ -21,7 +20,6 @@ namespace kavinor::kvcmd {
 namespace {
 
 namespace fs = std::filesystem;
-namespace names = winpath::names;
 
 bool isFile(const fs::path& path) {
     std::error_code ec;
@@ -47,20 +45,6 @@ std::optional<fs::path> lookUp(const std::string& name) {
     }
     return std::nullopt;
 }
-// This interpreter's environment for a program, without the word that only its own
-// programs may take from it.
-std::vector<std::string> environmentWithout(std::string_view name) {
-    std::vector<std::string> environment;
-    for (char** entry = environ; *entry != nullptr; ++entry) {
-        const std::string_view text = *entry;
-        if (text.size() > name.size() && text.starts_with(name) && text[name.size()] == '=') {
-            continue;
-        }
-        environment.emplace_back(text);
-    }
-    return environment;
-}
-
 }  // namespace
 
 std::optional<fs::path> findProgram(std::string_view written) {
@@ -89,7 +73,9 @@ std::optional<int> runProgram(std::string_view written, const std::vector<std::s
     posix_spawn_file_actions_adddup2(actions.get(), streams.out, 1);
     posix_spawn_file_actions_adddup2(actions.get(), streams.err, 2);
     NameService service;
-    std::vector<std::string> environment = environmentWithout(names::kEnvironmentName);
+    // This interpreter dropped the word of its own parent's service when it started.
+    std::vector<std::string> environment;
+    for (char** entry = environ; *entry != nullptr; ++entry) environment.emplace_back(*entry);
     service.offer(actions, environment);
     std::vector<char*> envp;
     for (std::string& s : environment) envp.push_back(s.data());
