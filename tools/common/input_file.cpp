@@ -69,6 +69,7 @@ class SecondHalf {
 public:
     SecondHalf(const std::filesystem::path& path, const InputFile& first, char* buffer,
                std::size_t offset, std::size_t size) {
+        // Any failure leaves `whole_` false, and the first reader reads on.
         try {
             thread_ = std::thread([=, this, &path, &first] {
                 try {
@@ -76,11 +77,9 @@ public:
                     if (file.size() != first.size() || !file.seek(offset)) return;
                     whole_ = readInto(file, buffer + offset, size) == size;
                 } catch (...) {
-                    whole_ = false;
                 }
             });
         } catch (const std::system_error&) {
-            whole_ = false;
         }
     }
     ~SecondHalf() { wait(); }

@@ -13,6 +13,19 @@ struct DirCloser {
     void operator()(DIR* dir) const { ::closedir(dir); }
 };
 
+// Calls `take` with the name of each entry of `dir` but "." and ".."; false when the directory
+// cannot be read.
+template <typename Take>
+bool forEachEntry(const std::filesystem::path& dir, Take take) {
+    std::unique_ptr<DIR, DirCloser> handle(::opendir(dir.empty() ? "." : dir.c_str()));
+    if (!handle) return false;
+    while (const dirent* entry = ::readdir(handle.get())) {
+        const std::string_view name = entry->d_name;
+        if (name != "." && name != "..") take(name);
+    }
+    return true;
+}
+
 }  // namespace
 
 std::optional<DirectoryNames::Stamp> DirectoryNames::stampOf(const std::filesystem::path& dir) {
@@ -27,29 +40,22 @@ std::optional<DirectoryNames::Stamp> DirectoryNames::stampOf(const std::filesyst
 
 std::optional<std::string> DirectoryNames::readFor(const std::filesystem::path& dir,
                                                    std::string_view name) {
-    std::unique_ptr<DIR, DirCloser> handle(::opendir(dir.empty() ? "." : dir.c_str()));
-    if (!handle) return std::nullopt;
     const std::string key = foldedKey(name);
     std::optional<std::string> best;
-    while (const dirent* entry = ::readdir(handle.get())) {
-        const std::string_view candidate = entry->d_name;
+    forEachEntry(dir, [&](std::string_view candidate) {
         // Folding keeps the length, so only names of the same length can match.
-        if (candidate.size() != key.size() || foldedKey(candidate) != key) continue;
+        if (candidate.size() != key.size() || foldedKey(candidate) != key) return;
         if (!best || candidate < *best) best = std::string(candidate);
-    }
+    });
     return best;
 }
 
 std::optional<DirectoryNames::Listing> DirectoryNames::read(const std::filesystem::path& dir,
                                                             const Stamp& stamp) {
-    std::unique_ptr<DIR, DirCloser> handle(::opendir(dir.empty() ? "." : dir.c_str()));
-    if (!handle) return std::nullopt;
     Listing listing{stamp, {}};
-    while (const dirent* entry = ::readdir(handle.get())) {
-        const std::string_view name = entry->d_name;
-        if (name == "." || name == "..") continue;
-        listing.byKey[foldedKey(name)].emplace(name);
-    }
+    const bool read = forEachEntry(
+        dir, [&](std::string_view name) { listing.byKey[foldedKey(name)].emplace(name); });
+    if (!read) return std::nullopt;
     return listing;
 }
 
