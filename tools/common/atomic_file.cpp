@@ -1,6 +1,7 @@
 #include "atomic_file.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <random>
 #include <system_error>
@@ -13,14 +14,19 @@ namespace kavinor {
 namespace {
 
 constexpr std::size_t kBufferSize = 256 * 1024;
+// A piece this large, with nothing gathered before it, gains nothing from a copy into the buffer.
+constexpr std::size_t kStraightFrom = 4 * 1024;
 constexpr std::string_view kTempPrefix = ".kavinor-";
 constexpr std::string_view kTempSuffix = ".tmp";
 
+// Twelve hex digits from two draws of the system's source, not one draw a digit: a draw is a slow
+// instruction or a system call.
 std::string randomSuffix() {
     std::random_device device;
+    const std::uint64_t bits = std::uint64_t{device()} << 32 | device();
     static const char kHex[] = "0123456789abcdef";
     std::string suffix;
-    for (int i = 0; i < 12; ++i) suffix += kHex[device() % 16];
+    for (int i = 0; i < 12; ++i) suffix += kHex[(bits >> (4 * i)) & 15];
     return suffix;
 }
 
@@ -58,8 +64,8 @@ AtomicFile::AtomicFile(std::filesystem::path target, std::string displayName)
     if (file_ == nullptr) {
         throw IoError("cannot write " + displayName_ + ": " + std::strerror(errno));
     }
-    // Left uninitialised: a small output touches only the pages it fills.
-    buffer_ = std::make_unique_for_overwrite<char[]>(kBufferSize);
+    // The file's own buffer would copy every piece once more.
+    std::setvbuf(file_, nullptr, _IONBF, 0);
 }
 
 AtomicFile::~AtomicFile() {
@@ -70,16 +76,24 @@ AtomicFile::~AtomicFile() {
 }
 
 void AtomicFile::write(const char* data, std::size_t size) {
+    wrote_ = true;
     // A piece of half the buffer or more goes straight to the file: copying it into the buffer
     // would save few calls.
-    if (size >= kBufferSize / 2) {
+    if (size >= kBufferSize / 2 || (used_ == 0 && size >= kStraightFrom)) {
         flushBuffer();
         if (std::fwrite(data, 1, size, file_) != size) fail("cannot write");
         return;
     }
     if (size > kBufferSize - used_) flushBuffer();
+    // Made at the first small piece and left uninitialised: an output that comes in large
+    // pieces needs none, and a small one touches only the pages it fills.
+    if (!buffer_) buffer_ = std::make_unique_for_overwrite<char[]>(kBufferSize);
     std::memcpy(buffer_.get() + used_, data, size);
     used_ += size;
+}
+
+void AtomicFile::writeAt(std::uint64_t offset, const char* data, std::size_t size) {
+    if (!sys::writeFileAt(file_, offset, data, size)) fail("cannot write");
 }
 
 void AtomicFile::commit() {

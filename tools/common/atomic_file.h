@@ -26,6 +26,8 @@ public:
 
     using ByteSink::write;
     void write(const char* data, std::size_t size) override;
+    bool takesWritesAt() const override { return !wrote_; }
+    void writeAt(std::uint64_t offset, const char* data, std::size_t size) override;
     void commit();
 
 private:
@@ -39,6 +41,7 @@ private:
     std::FILE* file_ = nullptr;
     std::unique_ptr<char[]> buffer_;
     std::size_t used_ = 0;
+    bool wrote_ = false;
     bool committed_ = false;
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -20,6 +21,27 @@ public:
     virtual ~ByteSink() = default;
     virtual void write(const char* data, std::size_t size) = 0;
     void write(std::string_view text) { write(text.data(), text.size()); }
+
+    // Whether writeAt() may be used: a file that nothing was written to yet.
+    virtual bool takesWritesAt() const { return false; }
+    // Bytes at `offset` from the start, from several threads at once for pieces that do not
+    // overlap. Once it is used, write() is not.
+    virtual void writeAt(std::uint64_t offset, const char* data, std::size_t size);
+};
+
+// Passes what is written on to a sink's writeAt(), from an offset on.
+class SinkAt final : public ByteSink {
+public:
+    SinkAt(ByteSink& sink, std::uint64_t offset) : sink_(sink), offset_(offset) {}
+    using ByteSink::write;
+    void write(const char* data, std::size_t size) override {
+        sink_.writeAt(offset_, data, size);
+        offset_ += size;
+    }
+
+private:
+    ByteSink& sink_;
+    std::uint64_t offset_;
 };
 
 class MemorySource final : public ByteSource {

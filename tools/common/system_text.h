@@ -39,6 +39,10 @@ std::FILE* openFile(const std::filesystem::path& path, const char* mode);
 // Moves an open file's position to `offset` from its start; false when it cannot.
 bool seekFile(std::FILE* file, std::uint64_t offset);
 
+// Writes all `size` bytes at `offset` from an unbuffered file's start; several threads may
+// write pieces that do not overlap at once. False, with errno set, when it cannot.
+bool writeFileAt(std::FILE* file, std::uint64_t offset, const char* data, std::size_t size);
+
 // Puts `from` in the place of `to` in one step, replacing a file there; a protected file (one
 // the user may not write, or a read-only one) is refused with permission_denied.
 std::error_code replaceFile(const std::filesystem::path& from, const std::filesystem::path& to);

@@ -201,12 +201,40 @@ void writeIndexedOv2(std::span<IndexedPoi> pois, const char* bodies, ByteSink& s
 
     const std::uint64_t bytes = kSkipperRecordSize + low.bytes() + high.bytes();
     checkOv2Size(bytes);
-    ChunkWriter out(sink);
-    writeSkipper(out, static_cast<std::int32_t>(bytes), root.east, root.north, root.west,
-                 root.south);
-    low.write(out);
-    high.write(out);
-    out.flush();
+    if (!sink.takesWritesAt()) {
+        ChunkWriter out(sink);
+        writeSkipper(out, static_cast<std::int32_t>(bytes), root.east, root.north, root.west,
+                     root.south);
+        low.write(out);
+        high.write(out);
+        out.flush();
+        return;
+    }
+    // Each half's place in the file is known from its size, so a file takes the second half
+    // from a thread of its own.
+    std::thread writer([&] {
+        try {
+            SinkAt at(sink, kSkipperRecordSize + low.bytes());
+            ChunkWriter out(at);
+            high.write(out);
+            out.flush();
+        } catch (...) {
+            failure = std::current_exception();
+        }
+    });
+    try {
+        SinkAt at(sink, 0);
+        ChunkWriter out(at);
+        writeSkipper(out, static_cast<std::int32_t>(bytes), root.east, root.north, root.west,
+                     root.south);
+        low.write(out);
+        out.flush();
+    } catch (...) {
+        writer.join();
+        throw;
+    }
+    writer.join();
+    if (failure) std::rethrow_exception(failure);
 }
 
 }  // namespace kavinor::ov2

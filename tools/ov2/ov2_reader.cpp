@@ -16,7 +16,11 @@ constexpr std::int32_t kPoiFixedSize = 13;  // type byte, length, lon, lat
 }  // namespace
 
 Ov2Reader::Ov2Reader(ByteSource& source, std::uint64_t size, std::string displayName)
-    : source_(source), size_(size), displayName_(std::move(displayName)), buffer_(kChunk) {}
+    : source_(source),
+      size_(size),
+      displayName_(std::move(displayName)),
+      // A small file needs no more than its own size: every byte of the buffer is a page touched.
+      buffer_(std::clamp<std::uint64_t>(size, 1, kChunk)) {}
 
 void Ov2Reader::fail(std::uint64_t offset, const std::string& what) const {
     throw FormatError(displayName_ + ": offset " + std::to_string(offset) + ": " + what);

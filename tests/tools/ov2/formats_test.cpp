@@ -2,15 +2,19 @@
 
 #include <algorithm>
 #include <cstring>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <random>
 
 #include "area_index.h"
 #include "asc_reader.h"
+#include "atomic_file.h"
 #include "convert.h"
 #include "format_error.h"
 #include "ov2_bytes.h"
 #include "poi_list.h"
+#include "temp_dir.h"
 
 namespace kavinor::ov2 {
 namespace {
@@ -308,10 +312,11 @@ std::size_t walkArea(const std::string& ov2, std::size_t at, Places& found) {
 // Around each size where the writer changes its path (one area, a split, two threads, a cut by
 // buckets first), over the
 // whole globe with its edges: every area's bounds hold its POIs, every POI comes out once, and
-// the bytes do not depend on the threads.
+// the bytes do not depend on the threads, nor on a file taking its halves where they belong.
 TEST(Formats, EveryAreaHoldsItsPoisOnEveryPathOfTheWriter) {
     std::mt19937 random(4711);
     const std::int32_t edges[] = {-18000000, 18000000, -9000000, 9000000, 0};
+    const TempDir dir;
     for (const std::size_t count : {1, 31, 32, 33, 63, 64, 65, 97, 1000, 4099, 20000}) {
         std::string bodies;
         std::vector<IndexedPoi> pois;
@@ -330,11 +335,18 @@ TEST(Formats, EveryAreaHoldsItsPoisOnEveryPathOfTheWriter) {
             bodies += std::to_string(i);
             bodies += '\0';
         }
-        std::vector<IndexedPoi> again = pois;
+        std::vector<IndexedPoi> again = pois, onceMore = pois;
         StringSink threads, oneThread;
         writeIndexedOv2(pois, bodies.data(), threads);
         writeIndexedOv2(again, bodies.data(), oneThread, true);
         EXPECT_TRUE(threads.bytes == oneThread.bytes) << count << " POIs";
+        // A file takes its halves at their offsets, from two threads.
+        AtomicFile file(dir.path() / "index.ov2", "index.ov2");
+        writeIndexedOv2(onceMore, bodies.data(), file);
+        file.commit();
+        std::ifstream stored(dir.path() / "index.ov2", std::ios::binary);
+        EXPECT_TRUE(std::string(std::istreambuf_iterator<char>(stored), {}) == threads.bytes)
+            << count << " POIs";
         Places written;
         EXPECT_EQ(walkArea(threads.bytes, 0, written), threads.bytes.size());
         std::sort(places.begin(), places.end());

@@ -42,6 +42,23 @@ bool seekFile(std::FILE* file, std::uint64_t offset) {
            ::fseeko(file, static_cast<off_t>(offset), SEEK_SET) == 0;
 }
 
+bool writeFileAt(std::FILE* file, std::uint64_t offset, const char* data, std::size_t size) {
+    const int fd = ::fileno(file);
+    while (size > 0) {
+        if (offset > static_cast<std::uint64_t>(INT64_MAX)) {
+            errno = EFBIG;
+            return false;
+        }
+        const ssize_t n = ::pwrite(fd, data, size, static_cast<off_t>(offset));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        data += n;
+        size -= static_cast<std::size_t>(n);
+        offset += static_cast<std::uint64_t>(n);
+    }
+    return true;
+}
+
 // A file the user may not write is one protected from the user, and one with no write bit for
 // anyone is one its owner protected, as Windows' read-only attribute does: root may write
 // anything, yet its read-only files stay too. Rename needs only the directory's permission, so

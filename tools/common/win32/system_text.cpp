@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <io.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <memory>
 
@@ -114,6 +115,27 @@ std::FILE* openFile(const std::filesystem::path& path, const char* mode) {
 bool seekFile(std::FILE* file, std::uint64_t offset) {
     return offset <= static_cast<std::uint64_t>(INT64_MAX) &&
            ::_fseeki64(file, static_cast<__int64>(offset), SEEK_SET) == 0;
+}
+
+// A synchronous handle takes one write at a time, whatever the threads: the pieces stay whole.
+bool writeFileAt(std::FILE* file, std::uint64_t offset, const char* data, std::size_t size) {
+    const auto handle = reinterpret_cast<HANDLE>(::_get_osfhandle(::_fileno(file)));
+    if (handle == INVALID_HANDLE_VALUE) return false;
+    while (size > 0) {
+        OVERLAPPED at{};
+        at.Offset = static_cast<DWORD>(offset);
+        at.OffsetHigh = static_cast<DWORD>(offset >> 32);
+        const DWORD piece = static_cast<DWORD>(std::min<std::size_t>(size, 1u << 30));
+        DWORD written = 0;
+        if (!WriteFile(handle, data, piece, &written, &at) || written == 0) {
+            errno = EIO;
+            return false;
+        }
+        data += written;
+        size -= written;
+        offset += written;
+    }
+    return true;
 }
 
 std::error_code replaceFile(const std::filesystem::path& from, const std::filesystem::path& to) {
