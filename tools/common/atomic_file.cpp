@@ -96,6 +96,12 @@ void AtomicFile::writeAt(std::uint64_t offset, const char* data, std::size_t siz
     if (!sys::writeFileAt(file_, offset, data, size)) fail("cannot write");
 }
 
+void AtomicFile::writeWithinSystem(const InputFile& source) {
+    flushBuffer();
+    wrote_ = true;
+    sys::copyWithinSystem(source.handle(), file_);
+}
+
 void AtomicFile::commit() {
     flushBuffer();
     const bool closed = std::fclose(file_) == 0;

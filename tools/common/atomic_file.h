@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "byte_stream.h"
+#include "input_file.h"
 
 namespace kavinor {
 
@@ -28,6 +29,9 @@ public:
     void write(const char* data, std::size_t size) override;
     bool takesWritesAt() const override { return !wrote_; }
     void writeAt(std::uint64_t offset, const char* data, std::size_t size) override;
+    // Writes what the system can copy of `source`, not yet read from, within itself; the rest is
+    // the caller's to read and write.
+    void writeWithinSystem(const InputFile& source);
     void commit();
 
 private:

@@ -22,6 +22,8 @@ public:
     // Moves on to `offset` from the start; false when the file cannot.
     bool seek(std::uint64_t offset);
     std::uint64_t size() const { return size_; }
+    // The open file, for a copy within the system; before the first read only.
+    std::FILE* handle() const { return file_; }
 
 private:
     std::FILE* file_ = nullptr;

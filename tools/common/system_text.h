@@ -39,6 +39,11 @@ std::FILE* openFile(const std::filesystem::path& path, const char* mode);
 // Moves an open file's position to `offset` from its start; false when it cannot.
 bool seekFile(std::FILE* file, std::uint64_t offset);
 
+// Copies what is left of `from` to `to`, both unbuffered so far, within the system as far as it
+// can: the bytes never pass through this process. Both positions move on by what it returns;
+// the rest, if any, is the caller's to copy.
+std::uint64_t copyWithinSystem(std::FILE* from, std::FILE* to);
+
 // Writes all `size` bytes at `offset` from an unbuffered file's start; several threads may
 // write pieces that do not overlap at once. False, with errno set, when it cannot.
 bool writeFileAt(std::FILE* file, std::uint64_t offset, const char* data, std::size_t size);

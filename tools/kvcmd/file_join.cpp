@@ -23,6 +23,9 @@ void joinFiles(const std::vector<std::filesystem::path>& sources,
             const std::string cannotRead = messages::cannotRead(source.string());
             failure = cannotRead;
             InputFile input(source, source.string());
+            failure = cannotWrite;
+            output.writeWithinSystem(input);
+            failure = cannotRead;
             while (const std::size_t got = input.read(buffer.get(), kChunk)) {
                 failure = cannotWrite;
                 output.write(buffer.get(), got);

@@ -42,6 +42,19 @@ bool seekFile(std::FILE* file, std::uint64_t offset) {
            ::fseeko(file, static_cast<off_t>(offset), SEEK_SET) == 0;
 }
 
+std::uint64_t copyWithinSystem(std::FILE* from, std::FILE* to) {
+    const int in = ::fileno(from);
+    const int out = ::fileno(to);
+    std::uint64_t copied = 0;
+    for (;;) {
+        const ssize_t n = ::copy_file_range(in, nullptr, out, nullptr, std::size_t{1} << 30, 0);
+        if (n < 0 && errno == EINTR) continue;
+        // At the end, or where the system cannot: the caller reads on and reports what fails.
+        if (n <= 0) return copied;
+        copied += static_cast<std::uint64_t>(n);
+    }
+}
+
 bool writeFileAt(std::FILE* file, std::uint64_t offset, const char* data, std::size_t size) {
     const int fd = ::fileno(file);
     while (size > 0) {
