@@ -3,7 +3,6 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
-#include <random>
 #include <system_error>
 
 #include "folded_names.h"
@@ -19,11 +18,8 @@ constexpr std::size_t kStraightFrom = 4 * 1024;
 constexpr std::string_view kTempPrefix = ".kavinor-";
 constexpr std::string_view kTempSuffix = ".tmp";
 
-// Twelve hex digits from two draws of the system's source, not one draw a digit: a draw is a slow
-// instruction or a system call.
 std::string randomSuffix() {
-    std::random_device device;
-    const std::uint64_t bits = std::uint64_t{device()} << 32 | device();
+    const std::uint64_t bits = sys::randomBits();
     static const char kHex[] = "0123456789abcdef";
     std::string suffix;
     for (int i = 0; i < 12; ++i) suffix += kHex[(bits >> (4 * i)) & 15];

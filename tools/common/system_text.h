@@ -39,6 +39,9 @@ std::FILE* openFile(const std::filesystem::path& path, const char* mode);
 // Moves an open file's position to `offset` from its start; false when it cannot.
 bool seekFile(std::FILE* file, std::uint64_t offset);
 
+// 64 bits from the system's random source, for names nobody can guess.
+std::uint64_t randomBits();
+
 // Copies what is left of `from` to `to`, both unbuffered so far, within the system as far as it
 // can: the bytes never pass through this process. Both positions move on by what it returns;
 // the rest, if any, is the caller's to copy.

@@ -1,11 +1,13 @@
 #include "system_text.h"
 
 #include <fcntl.h>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
+#include <random>
 
 namespace kavinor::sys {
 
@@ -40,6 +42,15 @@ std::FILE* openFile(const std::filesystem::path& path, const char* mode) {
 bool seekFile(std::FILE* file, std::uint64_t offset) {
     return offset <= static_cast<std::uint64_t>(INT64_MAX) &&
            ::fseeko(file, static_cast<off_t>(offset), SEEK_SET) == 0;
+}
+
+// Straight from the kernel: the C++ library's device first asks the processor which
+// instructions it has, a question a virtual machine answers slowly, in every tool's start.
+std::uint64_t randomBits() {
+    std::uint64_t bits = 0;
+    if (::getrandom(&bits, sizeof bits, 0) == static_cast<ssize_t>(sizeof bits)) return bits;
+    std::random_device device;
+    return std::uint64_t{device()} << 32 | device();
 }
 
 std::uint64_t copyWithinSystem(std::FILE* from, std::FILE* to) {

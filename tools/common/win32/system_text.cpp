@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <memory>
+#include <random>
 
 #include "wide_text.h"
 
@@ -115,6 +116,11 @@ std::FILE* openFile(const std::filesystem::path& path, const char* mode) {
 bool seekFile(std::FILE* file, std::uint64_t offset) {
     return offset <= static_cast<std::uint64_t>(INT64_MAX) &&
            ::_fseeki64(file, static_cast<__int64>(offset), SEEK_SET) == 0;
+}
+
+std::uint64_t randomBits() {
+    std::random_device device;
+    return std::uint64_t{device()} << 32 | device();
 }
 
 std::uint64_t copyWithinSystem(std::FILE*, std::FILE*) {
