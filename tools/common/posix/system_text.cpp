@@ -75,6 +75,7 @@ bool writeFileAt(std::FILE* file, std::uint64_t offset, const char* data, std::s
         }
         const ssize_t n = ::pwrite(fd, data, size, static_cast<off_t>(offset));
         if (n < 0 && errno == EINTR) continue;
+        if (n == 0) errno = EIO;
         if (n <= 0) return false;
         data += n;
         size -= static_cast<std::size_t>(n);
