@@ -123,6 +123,7 @@ std::uint64_t randomBits() {
     return std::uint64_t{device()} << 32 | device();
 }
 
+// Windows has no call that copies the rest of one open file onto the end of another.
 std::uint64_t copyWithinSystem(std::FILE*, std::FILE*) {
     return 0;
 }
