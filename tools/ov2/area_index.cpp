@@ -167,6 +167,28 @@ private:
     std::vector<Area> areas_;
 };
 
+// Runs `here` on this thread and `there` on one of its own, both to their end, then rethrows the
+// first failure, this thread's first: a thread is never left running while its caller unwinds.
+template <typename Here, typename There>
+void sideBySide(Here here, There there) {
+    std::exception_ptr failure;
+    std::thread worker([&] {
+        try {
+            there();
+        } catch (...) {
+            failure = std::current_exception();
+        }
+    });
+    try {
+        here();
+    } catch (...) {
+        worker.join();
+        throw;
+    }
+    worker.join();
+    if (failure) std::rethrow_exception(failure);
+}
+
 }  // namespace
 
 void writeIndexedOv2(std::span<IndexedPoi> pois, const char* bodies, ByteSink& sink,
@@ -187,54 +209,37 @@ void writeIndexedOv2(std::span<IndexedPoi> pois, const char* bodies, ByteSink& s
     const std::size_t middle = splitAtMedian(pois, root);
     AreaTree low(pois, bodies);
     AreaTree high(pois, bodies);
-    std::exception_ptr failure;
-    std::thread worker([&] {
-        try {
-            high.build(middle, pois.size());
-        } catch (...) {
-            failure = std::current_exception();
-        }
-    });
-    low.build(0, middle);
-    worker.join();
-    if (failure) std::rethrow_exception(failure);
+    sideBySide([&] { low.build(0, middle); }, [&] { high.build(middle, pois.size()); });
 
     const std::uint64_t bytes = kSkipperRecordSize + low.bytes() + high.bytes();
     checkOv2Size(bytes);
-    if (!sink.takesWritesAt()) {
-        ChunkWriter out(sink);
+    const auto writeRootAndLow = [&](ChunkWriter& out) {
         writeSkipper(out, static_cast<std::int32_t>(bytes), root.east, root.north, root.west,
                      root.south);
         low.write(out);
+    };
+    if (!sink.takesWritesAt()) {
+        ChunkWriter out(sink);
+        writeRootAndLow(out);
         high.write(out);
         out.flush();
         return;
     }
     // Each half's place in the file is known from its size, so a file takes the second half
     // from a thread of its own.
-    std::thread writer([&] {
-        try {
+    sideBySide(
+        [&] {
+            SinkAt at(sink, 0);
+            ChunkWriter out(at);
+            writeRootAndLow(out);
+            out.flush();
+        },
+        [&] {
             SinkAt at(sink, kSkipperRecordSize + low.bytes());
             ChunkWriter out(at);
             high.write(out);
             out.flush();
-        } catch (...) {
-            failure = std::current_exception();
-        }
-    });
-    try {
-        SinkAt at(sink, 0);
-        ChunkWriter out(at);
-        writeSkipper(out, static_cast<std::int32_t>(bytes), root.east, root.north, root.west,
-                     root.south);
-        low.write(out);
-        out.flush();
-    } catch (...) {
-        writer.join();
-        throw;
-    }
-    writer.join();
-    if (failure) std::rethrow_exception(failure);
+        });
 }
 
 }  // namespace kavinor::ov2
