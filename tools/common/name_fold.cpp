@@ -15,6 +15,11 @@ std::size_t sequenceLength(std::string_view s, std::size_t i) {
     return length;
 }
 
+// Whether the byte after 0xC3 makes a lower-case letter (à to þ but ÷); its capital is 0x20 below.
+bool isSmallAfterC3(unsigned char second) {
+    return second >= 0xA0 && second <= 0xBE && second != 0xB7;
+}
+
 }  // namespace
 
 // Folds to upper case, so names sort as on a Windows file system ("A_B" after "AB").
@@ -30,9 +35,8 @@ std::vector<std::uint64_t> foldCharacters(std::string_view name) {
         } else if (length == 1) {
             value = c;
         } else if (c == 0xC3) {
-            unsigned code = 0xC0 + (static_cast<unsigned char>(name[i + 1]) - 0x80);
-            if (code >= 0xE0 && code <= 0xFE && code != 0xF7) code -= 0x20;
-            value = code;
+            const auto second = static_cast<unsigned char>(name[i + 1]);
+            value = 0xC0 + (second - 0x80) - (isSmallAfterC3(second) ? 0x20 : 0);
         } else {
             for (std::size_t k = 0; k < length; ++k) {
                 value = (value << 8) | static_cast<unsigned char>(name[i + k]);
@@ -54,10 +58,8 @@ std::string foldedKey(std::string_view name) {
         if (c >= 'a' && c <= 'z') {
             key[i] = static_cast<char>(c - ('a' - 'A'));
         } else if (c == 0xC3 && i + 1 < key.size()) {
-            const auto next = static_cast<unsigned char>(key[i + 1]);
-            if (next >= 0xA0 && next <= 0xBE && next != 0xB7) {
-                key[i + 1] = static_cast<char>(next - 0x20);
-            }
+            const auto second = static_cast<unsigned char>(key[i + 1]);
+            if (isSmallAfterC3(second)) key[i + 1] = static_cast<char>(second - 0x20);
         }
     }
     return key;
